@@ -1,0 +1,35 @@
+#include "reading/clock_random_source.h"
+#include "window/main_window.h"
+#include "window/names_file.h"
+#include "window/picture_accessibility.h"
+#include "window/termination_signals.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    // No organisation: the names file lives in ~/.config/zarvel/.
+    QApplication::setApplicationName(QStringLiteral("zarvel"));
+    QApplication::setApplicationVersion(QStringLiteral(ZARVEL_VERSION));
+
+    // Qt's own texts (the text boxes' context menu, message box buttons)
+    // in Russian, like the rest of the program.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+    QAccessible::installFactory(zarvel::PictureAccessibilityFactory);
+
+    zarvel::ClockRandomSource random;
+    const zarvel::NamesFile namesFile(zarvel::NamesFile::DefaultPath());
+    zarvel::MainWindow window(random, namesFile);
+    zarvel::TerminationSignals termination;
+    QObject::connect(&termination, &zarvel::TerminationSignals::terminationRequested, &window, &QWidget::close);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,130 @@
+#include "window/names_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zarvel {
+
+namespace {
+
+constexpr const char *Codepage = "windows-1251";
+
+QByteArray EncodeLine(const std::string &utf8)
+{
+    // One character at a time, because the codec writes the control byte
+    // 0x1A for a character it cannot hold, and a name should show a "?".
+    QStringEncoder encoder(Codepage, QStringConverter::Flag::Stateless);
+    QByteArray line;
+    for (char32_t c : QString::fromStdString(utf8).toUcs4()) {
+        const QByteArray bytes = encoder.encode(QString::fromUcs4(&c, 1));
+        const bool held = !encoder.hasError() && bytes.size() == 1 && (bytes[0] != '\x1a' || c == 0x1a);
+        line += held ? bytes : QByteArray("?");
+        encoder.resetState();
+    }
+    return line;
+}
+
+QString Reason(const QFileDevice &file)
+{
+    switch (file.error()) {
+    case QFileDevice::ResourceError:
+        return QStringLiteral("на диске нет места");
+    case QFileDevice::PermissionsError:
+        return QStringLiteral("нет прав на запись");
+    case QFileDevice::OpenError:
+        return QStringLiteral("файл не удаётся создать");
+    case QFileDevice::RenameError:
+        return QStringLiteral("старый файл не удаётся заменить");
+    default:
+        return QStringLiteral("ошибка записи");
+    }
+}
+
+} // namespace
+
+NamesFile::NamesFile(QString path)
+    : path_(std::move(path))
+{
+}
+
+QString NamesFile::DefaultPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QStringLiteral("/Zarvel.TXT");
+}
+
+QByteArray NamesFile::Encode(const NameLines &names)
+{
+    QByteArray bytes;
+    for (const std::string &name : names)
+        bytes += EncodeLine(name) + "\r\n";
+    return bytes;
+}
+
+std::optional<NameLines> NamesFile::Decode(const QByteArray &bytes, bool complete)
+{
+    std::optional<NameLines> lines = SplitNameLines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), complete);
+    if (!lines)
+        return std::nullopt;
+    QStringDecoder decoder(Codepage, QStringConverter::Flag::Stateless);
+    for (std::string &line : *lines)
+        line = QString(decoder.decode(QByteArrayView(line.data(), static_cast<qsizetype>(line.size())))).toStdString();
+    return lines;
+}
+
+std::optional<NameLines> NamesFile::Read() const
+{
+    // Opened without blocking and checked to be a regular file, so that a
+    // FIFO, a device or a folder at the path cannot hang or feed start-up.
+    const QByteArray nativePath = QFile::encodeName(path_);
+    const int fd = ::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat status {};
+    QFile file;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    QByteArray bytes = file.read(ReadLimit + 1);
+    const bool complete = bytes.size() <= ReadLimit;
+    bytes.truncate(ReadLimit);
+    return Decode(bytes, complete);
+}
+
+QString NamesFile::Write(const NameLines &names) const
+{
+    const QFileInfo info(path_);
+    if (!QDir().mkpath(info.absolutePath()))
+        return QStringLiteral("папку не удаётся создать");
+    const bool isNew = !info.exists();
+
+    // The new names go to a temporary file that replaces the old one only
+    // once it is wholly on disk. Unbuffered, so that a failing write is
+    // seen here and not lost in a final flush whose error commit() ignores.
+    QSaveFile file(path_);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return Reason(file);
+    if (isNew)
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const QByteArray bytes = Encode(names);
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = Reason(file);
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return Reason(file);
+    return {};
+}
+
+} // namespace zarvel

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "window/name_lines.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace zarvel {
+
+// The four names kept from one run to the next: four lines of
+// Windows-1251 text ended by CR LF, in the program's configuration folder.
+class NamesFile {
+public:
+    explicit NamesFile(QString path);
+
+    // ~/.config/zarvel/Zarvel.TXT, or under $XDG_CONFIG_HOME.
+    static QString DefaultPath();
+    const QString &Path() const { return path_; }
+
+    // The four names (UTF-8), or nothing when the file is missing, is no
+    // regular file, cannot be read or holds fewer than four lines. Reads
+    // at most the first 64 KiB and never blocks.
+    std::optional<NameLines> Read() const;
+
+    // Replaces the file whole, or leaves the old one byte for byte as it
+    // was. Returns an empty string on success, else the reason in Russian.
+    QString Write(const NameLines &names) const;
+
+    // The file's bytes for the names: characters Windows-1251 cannot hold
+    // become one "?" each.
+    static QByteArray Encode(const NameLines &names);
+    static std::optional<NameLines> Decode(const QByteArray &bytes, bool complete);
+
+    static constexpr qint64 ReadLimit = 64 * 1024;
+
+private:
+    QString path_;
+};
+
+} // namespace zarvel

@@ -1,0 +1,47 @@
+#include "window/picture_accessibility.h"
+
+#include "window/picture_control.h"
+
+#include <QAccessibleWidget>
+
+namespace zarvel {
+
+namespace {
+
+class AccessiblePicture final : public QAccessibleWidget {
+public:
+    explicit AccessiblePicture(PictureControl *picture)
+        : QAccessibleWidget(picture, picture->IsClickable() ? QAccessible::Button : QAccessible::Graphic)
+    {
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (Picture()->IsClickable())
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction() && Picture()->IsClickable())
+            emit Picture()->clicked();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    PictureControl *Picture() const { return static_cast<PictureControl *>(widget()); }
+};
+
+} // namespace
+
+QAccessibleInterface *PictureAccessibilityFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("zarvel::PictureControl") && object && object->isWidgetType())
+        return new AccessiblePicture(static_cast<PictureControl *>(object));
+    return nullptr;
+}
+
+} // namespace zarvel
