@@ -22,13 +22,13 @@ QByteArray EncodeLine(const std::string &utf8)
 {
     // One character at a time, because the codec writes the control byte
     // 0x1A for a character it cannot hold, and a name should show a "?".
-    QStringEncoder encoder(Codepage, QStringConverter::Flag::Stateless);
+    // A fresh encoder each time: a codec's error state does not reset.
     QByteArray line;
     for (char32_t c : QString::fromStdString(utf8).toUcs4()) {
+        QStringEncoder encoder(Codepage, QStringConverter::Flag::Stateless);
         const QByteArray bytes = encoder.encode(QString::fromUcs4(&c, 1));
         const bool held = !encoder.hasError() && bytes.size() == 1 && (bytes[0] != '\x1a' || c == 0x1a);
         line += held ? bytes : QByteArray("?");
-        encoder.resetState();
     }
     return line;
 }

@@ -11,8 +11,15 @@ namespace {
 class AccessiblePicture final : public QAccessibleWidget {
 public:
     explicit AccessiblePicture(PictureControl *picture)
-        : QAccessibleWidget(picture, picture->IsClickable() ? QAccessible::Button : QAccessible::Graphic)
+        : QAccessibleWidget(picture, QAccessible::Graphic)
     {
+    }
+
+    // Asked each time: the interface may be made before the picture becomes
+    // clickable.
+    QAccessible::Role role() const override
+    {
+        return Picture()->IsClickable() ? QAccessible::Button : QAccessible::Graphic;
     }
 
     QStringList actionNames() const override

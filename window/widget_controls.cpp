@@ -69,8 +69,18 @@ void WidgetControls::SetText(std::string_view textBox, std::string_view text)
 
 void WidgetControls::AppendItem(std::string_view combo, std::string_view item)
 {
-    if (QComboBox *box = Find<QComboBox>(combo))
-        box->addItem(FromUtf8(item));
+    QComboBox *box = Find<QComboBox>(combo);
+    if (!box)
+        return;
+    // Adding to an empty list would select the new item and replace the
+    // text; the text the user sees stays until an item is chosen.
+    const QString text = box->currentText();
+    const int index = box->currentIndex();
+    box->addItem(FromUtf8(item));
+    if (box->currentIndex() != index) {
+        box->setCurrentIndex(index);
+        box->setEditText(text);
+    }
 }
 
 } // namespace zarvel

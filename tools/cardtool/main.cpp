@@ -92,7 +92,9 @@ QImage RenderBack(int scale)
     painter.setClipping(false);
 
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Qt::black, scale));
+    QPen frame(Qt::black, scale);
+    frame.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(frame);
     const double frameAt = scale + scale / 2.0; // one pixel inside the edge
     painter.drawRect(QRectF(frameAt, frameAt, w - 2 * frameAt, h - 2 * frameAt));
     return image;
@@ -103,7 +105,9 @@ QImage RenderConfirm(int scale)
     QImage image(ConfirmSize * scale, QImage::Format_RGB32);
     image.fill(qRgb(255, 255, 0));
     QPainter painter(&image);
-    painter.setPen(QPen(Qt::black, scale));
+    QPen frame(Qt::black, scale);
+    frame.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(frame);
     const double half = scale / 2.0;
     painter.drawRect(QRectF(half, half, image.width() - scale, image.height() - scale));
 
