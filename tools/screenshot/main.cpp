@@ -3,6 +3,7 @@
 #include "reading/clock_random_source.h"
 #include "window/main_window.h"
 #include "window/names_file.h"
+#include "window/picture_control.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,6 +34,7 @@ int main(int argc, char *argv[])
     const char *names[] = {"Андрей", "Борис", "Виктор", "Глеб"};
     for (int i = 0; i < 4; ++i)
         window.findChild<QLineEdit *>(QStringLiteral("Text%1").arg(i + 1))->setText(QString::fromUtf8(names[i]));
+    emit window.findChild<zarvel::PictureControl *>(QStringLiteral("Image45"))->clicked();
     auto *combo = window.findChild<QComboBox *>(QStringLiteral("Combo1"));
     combo->setCurrentIndex(0);
     emit combo->activated(0);
