@@ -17,14 +17,26 @@ bool CarriesPicture(int imageNumber)
 
 } // namespace
 
-QPixmap CataloguePicture(int imageNumber, qreal devicePixelRatio)
+qreal CataloguePictureRatio(qreal devicePixelRatio)
+{
+    return devicePixelRatio > 1.0 ? 2.0 : 1.0;
+}
+
+QString CataloguePicturePath(int imageNumber, qreal devicePixelRatio)
 {
     if (!CarriesPicture(imageNumber))
         return {};
-    const bool doubled = devicePixelRatio > 1.0;
-    QPixmap picture(doubled ? QStringLiteral(":/cards/image%1@2x.png").arg(imageNumber)
-                            : QStringLiteral(":/cards/image%1.png").arg(imageNumber));
-    picture.setDevicePixelRatio(doubled ? 2.0 : 1.0);
+    return CataloguePictureRatio(devicePixelRatio) > 1.0 ? QStringLiteral(":/cards/image%1@2x.png").arg(imageNumber)
+                                  : QStringLiteral(":/cards/image%1.png").arg(imageNumber);
+}
+
+QPixmap CataloguePicture(int imageNumber, qreal devicePixelRatio)
+{
+    const QString path = CataloguePicturePath(imageNumber, devicePixelRatio);
+    if (path.isEmpty())
+        return {};
+    QPixmap picture(path);
+    picture.setDevicePixelRatio(CataloguePictureRatio(devicePixelRatio));
     return picture;
 }
 

@@ -12,6 +12,13 @@ namespace zarvel {
 // keeps its logical size and stays sharp.
 QPixmap CataloguePicture(int imageNumber, qreal devicePixelRatio);
 
+// Where that picture is stored inside the program, for reading it only when
+// it is first shown; empty when the control carries none.
+QString CataloguePicturePath(int imageNumber, qreal devicePixelRatio);
+
+// The ratio the stored picture is drawn at on such a screen: 1 or 2.
+qreal CataloguePictureRatio(qreal devicePixelRatio);
+
 // What a screen reader says for that picture ("Дама червей", "Рубашка",
 // "Ок"); empty when the control carries none.
 QString CataloguePictureName(int imageNumber);

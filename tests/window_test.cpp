@@ -159,6 +159,10 @@ TEST_F(WindowTest, AFigurePickShowsTheGroupAndTheLabelsFollowAtTheNextTick)
         EXPECT_EQ(Image(40 + i)->accessibleName(), CataloguePictureName(row[i]));
     }
     EXPECT_EQ(Image(42)->accessibleName(), "Туз червей");
+    // Sharp on any screen: as many picture pixels as screen pixels.
+    const QPixmap &ace = Image(42)->Picture();
+    EXPECT_EQ(ace.devicePixelRatio(), window.devicePixelRatio());
+    EXPECT_EQ(ace.size(), QSize(71, 96) * window.devicePixelRatio());
     EXPECT_FALSE(Control("Label1")->isVisible());
     Tick();
     EXPECT_TRUE(Control("Label1")->isVisible());

@@ -69,6 +69,7 @@ MainWindow::MainWindow(RandomSource &random, const NamesFile &namesFile, QWidget
     : QMainWindow(parent)
     , events_(controls_, random)
     , namesFile_(namesFile)
+    , timer1_(new QTimer(this))
     , reportSaveFailure_([this](const QString &message) { QMessageBox::critical(this, windowTitle(), message); })
 {
     setObjectName(QStringLiteral("Form1"));
@@ -84,18 +85,19 @@ MainWindow::MainWindow(RandomSource &random, const NamesFile &namesFile, QWidget
 
     events_.FormLoad(namesFile_.Read());
 
-    timer1_.setTimerType(Qt::PreciseTimer);
-    timer1_.setInterval(Timer1Interval);
-    connect(&timer1_, &QTimer::timeout, this, [this] { events_.Timer1Timer(); });
-    timer1_.start();
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setTimerType(Qt::PreciseTimer);
+    timer1_->setInterval(Timer1Interval);
+    connect(timer1_, &QTimer::timeout, this, [this] { events_.Timer1Timer(); });
+    timer1_->start();
 }
 
 PictureControl *MainWindow::AddPicture(int number, QWidget *client, qreal devicePixelRatio)
 {
     auto *picture = new PictureControl(QStringLiteral("Image%1").arg(number), StoredPicturePlace(number), client);
-    const QPixmap carried = CataloguePicture(number, devicePixelRatio);
-    if (!carried.isNull()) {
-        picture->SetPicture(carried, CataloguePictureName(number));
+    const QString carried = CataloguePicturePath(number, devicePixelRatio);
+    if (!carried.isEmpty()) {
+        picture->SetStoredPicture(carried, CataloguePictureRatio(devicePixelRatio), CataloguePictureName(number));
         picture->hide(); // the catalogue, the back and the confirm picture start hidden
     }
     if (number >= 50 && number <= 65)
@@ -212,7 +214,7 @@ void MainWindow::SaveNames()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    timer1_.stop();
+    timer1_->stop();
     SaveNames();
     event->accept();
 }

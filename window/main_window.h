@@ -40,7 +40,7 @@ private:
     WidgetControls controls_;
     FormEvents events_;
     const NamesFile &namesFile_;
-    QTimer timer1_;
+    QTimer *timer1_; // a child named "Timer1", like every control
     bool saved_ = false;
     std::function<void(const QString &)> reportSaveFailure_;
 };

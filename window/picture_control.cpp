@@ -1,5 +1,6 @@
 #include "window/picture_control.h"
 
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -16,11 +17,33 @@ PictureControl::PictureControl(const QString &name, const QRect &storedGeometry,
 
 void PictureControl::SetPicture(const QPixmap &picture, const QString &accessibleName)
 {
+    storedPath_.clear();
     picture_ = picture;
     setAccessibleName(accessibleName);
     if (!picture_.isNull())
         resize(picture_.deviceIndependentSize().toSize());
     update();
+}
+
+void PictureControl::SetStoredPicture(const QString &path, qreal devicePixelRatio, const QString &accessibleName)
+{
+    picture_ = QPixmap();
+    storedPath_ = path;
+    storedRatio_ = devicePixelRatio;
+    setAccessibleName(accessibleName);
+    // The header alone gives the size the control takes.
+    resize((QSizeF(QImageReader(path).size()) / devicePixelRatio).toSize());
+    update();
+}
+
+const QPixmap &PictureControl::Picture() const
+{
+    if (!storedPath_.isEmpty()) {
+        picture_ = QPixmap(storedPath_);
+        picture_.setDevicePixelRatio(storedRatio_);
+        storedPath_.clear();
+    }
+    return picture_;
 }
 
 void PictureControl::MakeClickable()
@@ -32,10 +55,10 @@ void PictureControl::MakeClickable()
 
 void PictureControl::paintEvent(QPaintEvent *)
 {
-    if (picture_.isNull())
+    if (Picture().isNull())
         return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, picture_);
+    painter.drawPixmap(0, 0, Picture());
     if (hasFocus()) {
         // Keyboard users need to see where Space would confirm.
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));

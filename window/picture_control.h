@@ -15,7 +15,11 @@ public:
     PictureControl(const QString &name, const QRect &storedGeometry, QWidget *parent);
 
     void SetPicture(const QPixmap &picture, const QString &accessibleName);
-    const QPixmap &Picture() const { return picture_; }
+    // The same for a stored picture that is read only when first needed:
+    // most of the catalogue is never shown, and reading it all would slow
+    // the start.
+    void SetStoredPicture(const QString &path, qreal devicePixelRatio, const QString &accessibleName);
+    const QPixmap &Picture() const;
 
     // Makes the control a button: a click, Space or Enter raises clicked(),
     // and screen readers offer it as a button to press.
@@ -32,7 +36,9 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    QPixmap picture_;
+    mutable QPixmap picture_;
+    mutable QString storedPath_; // not yet read when set
+    qreal storedRatio_ = 1.0;
     bool clickable_ = false;
     bool pressed_ = false;
 };
