@@ -6,7 +6,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps program run test bench clean
+.PHONY: all deps program run test bench install uninstall clean
 
 all: program
 
@@ -32,6 +32,13 @@ test: program
 bench: program
 	./$(BUILD)/bench/deal_bench --benchmark_report_aggregates_only=true
 	./bench/measure-window $(BUILD)
+
+install: program
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# Removes what the last install put in place.
+uninstall:
+	xargs -r rm -f < $(BUILD)/install_manifest.txt
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,4 +1,5 @@
 #include "reading/clock_random_source.h"
+#include "window/command_line.h"
 #include "window/main_window.h"
 #include "window/names_file.h"
 #include "window/picture_accessibility.h"
@@ -12,10 +13,18 @@
 
 int main(int argc, char *argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const std::optional<int> exitCode = zarvel::HandleCommandLine(arguments))
+        return *exitCode;
+
     QApplication app(argc, argv);
     // No organisation: the names file lives in ~/.config/zarvel/.
     QApplication::setApplicationName(QStringLiteral("zarvel"));
     QApplication::setApplicationVersion(QStringLiteral(ZARVEL_VERSION));
+    // Wayland finds the icon through the desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zarvel.Zarvel"));
 
     // Qt's own texts (the text boxes' context menu, message box buttons)
     // in Russian, like the rest of the program.

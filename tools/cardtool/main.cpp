@@ -1,7 +1,10 @@
-// Renders the program's card pictures at build time: the 36 faces from the
-// "atlasnye" deck of gnome-cards-data, the card back and the confirm
-// picture, each at 1× and 2×, as PNG files named image<N>.png and
-// image<N>@2x.png after the picture control that carries them.
+// Renders the program's pictures at build time from the "atlasnye" deck of
+// gnome-cards-data:
+//   cardtool DECK.svgz FOLDER         the 36 faces, the card back and the
+//       confirm picture at 1× and 2×, as image<N>.png and image<N>@2x.png
+//       after the picture control that carries them;
+//   cardtool --icon DECK.svgz FOLDER  the program's icon, the queen of
+//       hearts, as ICON.svg and ICON-<size>.png for 48, 128 and 256.
 #include "state/card_code.h"
 
 #include <QColor>
@@ -11,6 +14,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QSvgGenerator>
 #include <QSvgRenderer>
 #include <QTextStream>
 
@@ -121,6 +125,46 @@ QImage RenderConfirm(int scale)
     return image;
 }
 
+constexpr const char *IconName = "io.github.zarvel.Zarvel";
+constexpr const char *IconCard = "heart_queen";
+
+// The card upright in the middle of a square, so it is not distorted.
+QRectF IconCardRect(const QSvgRenderer &deck, double side)
+{
+    const QRectF card = deck.boundsOnElement(QLatin1String(IconCard));
+    const double height = side * 0.96;
+    const double width = height * card.width() / card.height();
+    return QRectF((side - width) / 2, (side - height) / 2, width, height);
+}
+
+bool RenderIcons(QSvgRenderer &deck, const QDir &out)
+{
+    constexpr int SvgSide = 256;
+    QSvgGenerator svg;
+    svg.setFileName(out.filePath(QStringLiteral("%1.svg").arg(QLatin1String(IconName))));
+    svg.setSize(QSize(SvgSide, SvgSide));
+    svg.setViewBox(QRect(0, 0, SvgSide, SvgSide));
+    svg.setTitle(QStringLiteral("Zarvel"));
+    {
+        QPainter painter(&svg);
+        deck.render(&painter, QLatin1String(IconCard), IconCardRect(deck, SvgSide));
+    }
+    bool ok = QFile::exists(svg.fileName());
+    for (int side : {48, 128, 256}) {
+        QImage icon(side, side, QImage::Format_ARGB32_Premultiplied);
+        icon.fill(Qt::transparent);
+        QPainter painter(&icon);
+        painter.setRenderHint(QPainter::Antialiasing);
+        deck.render(&painter, QLatin1String(IconCard), IconCardRect(deck, side));
+        painter.end();
+        const QString name = out.filePath(QStringLiteral("%1-%2.png").arg(QLatin1String(IconName)).arg(side));
+        ok = icon.save(name, "PNG") && ok;
+    }
+    if (!ok)
+        std::fprintf(stderr, "cardtool: cannot write the icons to %s\n", qPrintable(out.path()));
+    return ok;
+}
+
 bool Save(const QImage &image, const QDir &out, int imageNumber, int scale)
 {
     const QString name = scale == 1 ? QStringLiteral("image%1.png").arg(imageNumber)
@@ -136,9 +180,14 @@ bool Save(const QImage &image, const QDir &out, int imageNumber, int scale)
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: cardtool DECK.svgz OUTPUT-FOLDER\n");
+    const bool icons = argc == 4 && QByteArray(argv[1]) == "--icon";
+    if (argc != 3 && !icons) {
+        std::fprintf(stderr, "usage: cardtool [--icon] DECK.svgz OUTPUT-FOLDER\n");
         return 2;
+    }
+    if (icons) {
+        ++argv;
+        --argc;
     }
     const QString deckPath = QString::fromLocal8Bit(argv[1]);
     if (!QFile::exists(deckPath)) {
@@ -157,6 +206,9 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "cardtool: cannot create %s\n", argv[2]);
         return 1;
     }
+
+    if (icons)
+        return RenderIcons(deck, out) ? 0 : 1;
 
     bool ok = true;
     for (int scale : {1, 2}) {

@@ -1,0 +1,48 @@
+#!/bin/sh
+# Installs the build into a temporary prefix and checks what a packager
+# and a desktop expect: exactly the listed files, valid desktop entry and
+# AppStream metadata, and a program that answers --help and --version
+# without any display, and refuses an unknown option.
+set -eu
+build=$1
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+id=io.github.zarvel.Zarvel
+expected="bin/zarvel
+share/applications/$id.desktop
+share/icons/hicolor/128x128/apps/$id.png
+share/icons/hicolor/256x256/apps/$id.png
+share/icons/hicolor/48x48/apps/$id.png
+share/icons/hicolor/scalable/apps/$id.svg
+share/metainfo/$id.metainfo.xml"
+actual=$(cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
+[ "$actual" = "$expected" ] || fail "installed files differ:
+$actual"
+
+desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop entry"
+appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.xml" || fail "AppStream metadata"
+
+for size in 48 128 256; do
+    # A PNG's width and height stand at bytes 16 to 23.
+    dims=$(od --endian=big -An -tu4 -j16 -N8 "$prefix/share/icons/hicolor/${size}x$size/apps/$id.png" | tr -s ' ')
+    [ "$dims" = " $size $size" ] || fail "icon size $size: $dims"
+done
+grep -q "<svg" "$prefix/share/icons/hicolor/scalable/apps/$id.svg" || fail "scalable icon"
+
+# No display at all: no DISPLAY, no WAYLAND_DISPLAY, no platform chosen.
+bare() { env -i PATH=/usr/bin:/bin HOME="$prefix" "$prefix/bin/zarvel" "$@"; }
+bare --version | grep -qx "zarvel 1.0.0" || fail "--version"
+bare --help | grep -q "Использование: zarvel" || fail "--help"
+status=0
+bare --fortune 2>"$prefix/err" || status=$?
+[ "$status" = 2 ] || fail "an unknown option exited with $status, not 2"
+grep -q "неизвестный параметр: fortune" "$prefix/err" || fail "unknown option message"
+
+exec_line=$(sed -n 's/^Exec=//p' "$prefix/share/applications/$id.desktop")
+[ -x "$prefix/bin/$exec_line" ] || fail "the desktop entry's Exec=$exec_line is not the installed program"
+
+echo "1 passed, 0 failed"
