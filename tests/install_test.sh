@@ -44,5 +44,14 @@ grep -q "неизвестный параметр: fortune" "$prefix/err" || fail
 
 exec_line=$(sed -n 's/^Exec=//p' "$prefix/share/applications/$id.desktop")
 [ -x "$prefix/bin/$exec_line" ] || fail "the desktop entry's Exec=$exec_line is not the installed program"
+# Started as a launcher would, through PATH, it runs until asked to end.
+env PATH="$prefix/bin:/usr/bin:/bin" HOME="$prefix/home" XDG_CONFIG_HOME="$prefix/home/config" \
+    QT_QPA_PLATFORM=offscreen sh -c "exec $exec_line" 2>/dev/null &
+pid=$!
+sleep 1
+kill -0 "$pid" 2>/dev/null || fail "the program from the Exec line did not keep running"
+kill -TERM "$pid"
+wait "$pid" || fail "the program from the Exec line did not end cleanly"
+[ -f "$prefix/home/config/zarvel/Zarvel.TXT" ] || fail "the program from the Exec line kept no names"
 
 echo "1 passed, 0 failed"
