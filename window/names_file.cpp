@@ -122,6 +122,12 @@ QString NamesFile::Write(const NameLines &names) const
         file.cancelWriting();
         return reason;
     }
+    // commit() syncs too but ignores a failure; names that may not have
+    // reached the disk must not replace the ones that have.
+    if (::fdatasync(file.handle()) != 0) {
+        file.cancelWriting();
+        return QStringLiteral("ошибка записи на диск");
+    }
     if (!file.commit())
         return Reason(file);
     return {};
