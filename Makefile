@@ -3,10 +3,12 @@
 
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 600
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps program run test bench install uninstall clean
+.PHONY: all deps program run test bench fuzz fuzz-build install uninstall clean
 
 all: program
 
@@ -20,14 +22,26 @@ program: deps
 run: program
 	./$(BUILD)/zarvel
 
-# Every test of the program, then the core's tests once more under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# Every test of the program; the core's tests once more under
+# AddressSanitizer and UndefinedBehaviorSanitizer; the names file reader
+# under libFuzzer for 30 seconds.
 test: program
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZARVEL_CORE_ONLY=ON -DZARVEL_BENCH=OFF \
 		-DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS)
+	$(MAKE) fuzz-build FUZZ_SECONDS=30
+	ctest --test-dir $(FUZZ_BUILD) --output-on-failure
+
+fuzz-build: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZARVEL_FUZZ=ON \
+		-DZARVEL_FUZZ_SECONDS=$(FUZZ_SECONDS)
+	cmake --build $(FUZZ_BUILD) -j$(JOBS)
+
+# The fuzzer alone, for FUZZ_SECONDS (default 10 minutes).
+fuzz: fuzz-build
+	ctest --test-dir $(FUZZ_BUILD) --output-on-failure -V
 
 bench: program
 	./$(BUILD)/bench/deal_bench --benchmark_report_aggregates_only=true
@@ -41,4 +55,4 @@ uninstall:
 	xargs -r rm -f < $(BUILD)/install_manifest.txt
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -20,15 +20,17 @@ constexpr const char *Codepage = "windows-1251";
 
 QByteArray EncodeLine(const std::string &utf8)
 {
-    // One character at a time, because the codec writes the control byte
-    // 0x1A for a character it cannot hold, and a name should show a "?".
-    // A fresh encoder each time: a codec's error state does not reset.
-    QByteArray line;
-    for (char32_t c : QString::fromStdString(utf8).toUcs4()) {
-        QStringEncoder encoder(Codepage, QStringConverter::Flag::Stateless);
-        const QByteArray bytes = encoder.encode(QString::fromUcs4(&c, 1));
-        const bool held = !encoder.hasError() && bytes.size() == 1 && (bytes[0] != '\x1a' || c == 0x1a);
-        line += held ? bytes : QByteArray("?");
+    // The codec writes the control byte 0x1A for a character it cannot
+    // hold; a name should show a "?" there. Windows-1251 gives every
+    // character one byte, so the bytes line up with the characters.
+    const QList<uint> characters = QString::fromStdString(utf8).toUcs4();
+    QStringEncoder encoder(Codepage, QStringConverter::Flag::Stateless);
+    QByteArray line = encoder.encode(QString::fromStdString(utf8));
+    if (line.size() != characters.size())
+        return QByteArray(characters.size(), '?'); // not one byte each: hold nothing rather than guess
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i] == '\x1a' && characters[i] != 0x1a)
+            line[i] = '?';
     }
     return line;
 }
@@ -69,8 +71,10 @@ QByteArray NamesFile::Encode(const NameLines &names)
     return bytes;
 }
 
-std::optional<NameLines> NamesFile::Decode(const QByteArray &bytes, bool complete)
+std::optional<NameLines> NamesFile::FromFileStart(QByteArray bytes)
 {
+    const bool complete = bytes.size() <= ReadLimit;
+    bytes.truncate(ReadLimit);
     std::optional<NameLines> lines = SplitNameLines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), complete);
     if (!lines)
         return std::nullopt;
@@ -94,10 +98,7 @@ std::optional<NameLines> NamesFile::Read() const
         ::close(fd);
         return std::nullopt;
     }
-    QByteArray bytes = file.read(ReadLimit + 1);
-    const bool complete = bytes.size() <= ReadLimit;
-    bytes.truncate(ReadLimit);
-    return Decode(bytes, complete);
+    return FromFileStart(file.read(ReadLimit + 1));
 }
 
 QString NamesFile::Write(const NameLines &names) const

@@ -30,7 +30,9 @@ public:
     // The file's bytes for the names: characters Windows-1251 cannot hold
     // become one "?" each.
     static QByteArray Encode(const NameLines &names);
-    static std::optional<NameLines> Decode(const QByteArray &bytes, bool complete);
+    // The names in the start of a file: given up to ReadLimit + 1 bytes, it
+    // reads only the first ReadLimit and knows whether that was all.
+    static std::optional<NameLines> FromFileStart(QByteArray bytes);
 
     static constexpr qint64 ReadLimit = 64 * 1024;
 
