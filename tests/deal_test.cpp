@@ -92,6 +92,9 @@ struct DrawCase {
     std::vector<int> slots;
 };
 
+// Names the case in test output (printing the bytes would read padding).
+void PrintTo(const DrawCase &c, std::ostream *out) { *out << c.name; }
+
 class ScriptedDeal : public ::testing::TestWithParam<DrawCase> {};
 
 TEST_P(ScriptedDeal, PlacesExactlyAsTheDrawRuleSays)
@@ -179,6 +182,9 @@ struct RankRefusals {
     int rank;
     std::set<int> refused;
 };
+
+// Names the case in test output (printing the bytes would read padding).
+void PrintTo(const RankRefusals &c, std::ostream *out) { *out << "rank " << c.rank; }
 
 class RealDeals : public ::testing::TestWithParam<RankRefusals> {};
 

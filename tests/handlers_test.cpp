@@ -23,6 +23,9 @@ struct Pick {
     std::vector<std::string> row; // pictures of Image40..Image44
 };
 
+// Names the case in test output (printing the bytes would read padding).
+void PrintTo(const Pick &c, std::ostream *out) { *out << c.control; }
+
 const std::vector<std::string> KingsRow = {"face 8", "face 28", "face 9", "face 18", "face 38"};
 const std::vector<std::string> JacksRow = {"face 6", "face 26", "face 9", "face 16", "face 36"};
 const std::vector<std::string> QueensRow = {"face 7", "face 27", "face 9", "face 17", "face 37"};

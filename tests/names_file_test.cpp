@@ -77,6 +77,9 @@ struct ReadCase {
     std::optional<NameLines> names;
 };
 
+// Names the case in test output (printing the bytes would read padding).
+void PrintTo(const ReadCase &c, std::ostream *out) { *out << c.name; }
+
 class NamesFileRead : public NamesFileTest, public ::testing::WithParamInterface<ReadCase> {};
 
 TEST_P(NamesFileRead, FollowsTheReadingRules)

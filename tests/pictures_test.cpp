@@ -27,6 +27,9 @@ struct PictureSize {
     QSize size;
 };
 
+// Names the case in test output (printing the bytes would read padding).
+void PrintTo(const PictureSize &c, std::ostream *out) { *out << "Image" << c.image; }
+
 class PictureSizes : public ::testing::TestWithParam<PictureSize> {};
 
 TEST_P(PictureSizes, AreExactAtOneAndTwoTimes)

@@ -70,6 +70,9 @@ struct FoundCase {
     std::string answer;
 };
 
+// Names the case in test output (printing the bytes would read padding).
+void PrintTo(const FoundCase &c, std::ostream *out) { *out << "position " << c.position; }
+
 class FigureFound : public ::testing::TestWithParam<FoundCase> {};
 
 TEST_P(FigureFound, StopsThereFaceUpWithTheColumnsAnswer)

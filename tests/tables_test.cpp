@@ -79,6 +79,9 @@ struct LinesCase {
     std::optional<NameLines> lines;
 };
 
+// Names the case in test output (printing the bytes would read padding).
+void PrintTo(const LinesCase &c, std::ostream *out) { *out << c.name; }
+
 class NameLinesSplit : public ::testing::TestWithParam<LinesCase> {};
 
 TEST_P(NameLinesSplit, FollowsTheReadingRules)
