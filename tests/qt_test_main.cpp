@@ -2,10 +2,12 @@
 // and Qt's own settings are pointed at a fresh temporary home, so a test
 // run never touches the real one.
 #include "window/picture_accessibility.h"
+#include "window/qt_translation.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -19,6 +21,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zarvel"));
     QAccessible::installFactory(zarvel::PictureAccessibilityFactory);
+    QTranslator qtTexts;
+    zarvel::InstallRussianQtTexts(qtTexts);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -210,6 +211,15 @@ TEST_F(WindowTest, TheOkPictureIsAButtonForScreenReadersAndTheKeyboard)
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(Image(40));
     EXPECT_EQ(face->role(), QAccessible::Graphic);
     EXPECT_EQ(face->text(QAccessible::Name), "Дама червей");
+}
+
+TEST_F(WindowTest, TheNameBoxesContextMenuIsRussian)
+{
+    std::unique_ptr<QMenu> menu(Control<QLineEdit>("Text1")->createStandardContextMenu());
+    QStringList texts;
+    for (QAction *action : menu->actions())
+        texts << action->text().remove(QLatin1Char('&'));
+    EXPECT_TRUE(texts.join(' ').contains("Копировать")) << texts.join(", ").toStdString();
 }
 
 TEST_F(WindowTest, PickingAQuestionShowsItButTypingDoesNot)

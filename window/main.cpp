@@ -3,12 +3,11 @@
 #include "window/main_window.h"
 #include "window/names_file.h"
 #include "window/picture_accessibility.h"
+#include "window/qt_translation.h"
 #include "window/termination_signals.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
@@ -29,9 +28,7 @@ int main(int argc, char *argv[])
     // Qt's own texts (the text boxes' context menu, message box buttons)
     // in Russian, like the rest of the program.
     QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    zarvel::InstallRussianQtTexts(qtTexts);
     QAccessible::installFactory(zarvel::PictureAccessibilityFactory);
 
     zarvel::ClockRandomSource random;
