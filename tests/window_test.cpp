@@ -211,6 +211,8 @@ TEST_F(WindowTest, TheOkPictureIsAButtonForScreenReadersAndTheKeyboard)
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(Image(40));
     EXPECT_EQ(face->role(), QAccessible::Graphic);
     EXPECT_EQ(face->text(QAccessible::Name), "Дама червей");
+    EXPECT_FALSE(face->state().invisible);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(Image(46))->state().invisible) << "an empty slot is not announced";
 }
 
 TEST_F(WindowTest, TheNameBoxesContextMenuIsRussian)

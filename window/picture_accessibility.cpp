@@ -22,6 +22,16 @@ public:
         return Picture()->IsClickable() ? QAccessible::Button : QAccessible::Graphic;
     }
 
+    // An empty picture control draws nothing, so a screen reader should not
+    // offer it either.
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (!Picture()->HasPicture())
+            state.invisible = true;
+        return state;
+    }
+
     QStringList actionNames() const override
     {
         QStringList names = QAccessibleWidget::actionNames();

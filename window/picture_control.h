@@ -20,6 +20,7 @@ public:
     // the start.
     void SetStoredPicture(const QString &path, qreal devicePixelRatio, const QString &accessibleName);
     const QPixmap &Picture() const;
+    bool HasPicture() const { return !storedPath_.isEmpty() || !picture_.isNull(); }
 
     // Makes the control a button: a click, Space or Enter raises clicked(),
     // and screen readers offer it as a button to press.
