@@ -116,9 +116,33 @@ TEST_F(WindowTest, OpensShowingOnlyTheQuestionTheButtonAndTheEmptyAnswer)
     for (int n = 1; n <= 77; ++n)
         EXPECT_FALSE(Image(n)->isVisible() && !Image(n)->Picture().isNull()) << "Image" << n << " shows a card";
     EXPECT_EQ(window.focusWidget(), Control("Command1"));
-    const QFont font = Control<QLabel>("Label3")->font();
+    const QFontInfo font(Control<QLabel>("Label3")->font());
     EXPECT_TRUE(font.bold());
     EXPECT_EQ(font.pointSize(), 12);
+    EXPECT_TRUE(font.family() == "MS Sans Serif" || font.family() == "Liberation Sans") << font.family().toStdString();
+}
+
+TEST_F(WindowTest, LowerCardsAndNameBoxesAreDrawnInFront)
+{
+    // Siblings later in the list are drawn over earlier ones.
+    const QObjectList order = window.centralWidget()->children();
+    auto before = [&](const char *back, const char *front) {
+        return order.indexOf(Control(QString::fromUtf8(back))) < order.indexOf(Control(QString::fromUtf8(front)));
+    };
+    const std::vector<std::vector<const char *>> columns = {
+        {"Image46", "Image47", "Image48", "Image49", "Image66", "Image71", "Image76"},
+        {"Image50", "Image51", "Image52", "Image53", "Image67", "Image72"},
+        {"Image54", "Image55", "Image56", "Image57", "Image68", "Image73"},
+        {"Image58", "Image59", "Image60", "Image61", "Image69", "Image74"},
+        {"Image62", "Image63", "Image64", "Image65", "Image70", "Image75"}};
+    for (const auto &column : columns) {
+        for (std::size_t row = 1; row < column.size(); ++row)
+            EXPECT_TRUE(before(column[row - 1], column[row])) << column[row] << " over " << column[row - 1];
+    }
+    for (const char *label : {"Label1", "Label2", "Label3", "Label4"})
+        EXPECT_TRUE(before(label, "Text1") && before(label, "Text4")) << label;
+    EXPECT_TRUE(before("Label5", "Image50"));
+    EXPECT_TRUE(before("Image45", "Label1"));
 }
 
 TEST_F(WindowTest, TheMenuTreeReadsAsDesigned)
