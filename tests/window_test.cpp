@@ -49,7 +49,8 @@ protected:
     }
     PictureControl *Image(int n) const { return Control<PictureControl>(QStringLiteral("Image%1").arg(n)); }
     void Trigger(const QString &menuItem) const { Control<QAction>(menuItem)->trigger(); }
-    void Tick() { QTest::qWait(60); }
+    // Lets Timer1 tick until the condition holds, for at most two seconds.
+    static bool TicksUntil(const std::function<bool()> &condition) { return QTest::qWaitFor(condition, 2000); }
     bool ShowsPictureOf(int image, int catalogue) const
     {
         return Image(image)->Picture().toImage() == Image(catalogue)->Picture().toImage();
@@ -189,8 +190,7 @@ TEST_F(WindowTest, AFigurePickShowsTheGroupAndTheLabelsFollowAtTheNextTick)
     EXPECT_EQ(ace.devicePixelRatio(), window.devicePixelRatio());
     EXPECT_EQ(ace.size(), QSize(71, 96) * window.devicePixelRatio());
     EXPECT_FALSE(Control("Label1")->isVisible());
-    Tick();
-    EXPECT_TRUE(Control("Label1")->isVisible());
+    EXPECT_TRUE(TicksUntil([&] { return Control("Label1")->isVisible(); }));
     EXPECT_EQ(Control<QLabel>("Label4")->text(), "Имя");
 }
 
@@ -294,7 +294,7 @@ TEST_F(ScriptedReading, AWholeReadingFromTheMenuToTheAnswer)
     EXPECT_EQ(window.State().RevealState, 1);
     for (int n = 46; n <= 76; ++n)
         EXPECT_FALSE(Image(n)->isVisible());
-    QTRY_COMPARE_WITH_TIMEOUT(window.State().RevealState, 0, 2000);
+    ASSERT_TRUE(TicksUntil([&] { return window.State().RevealState == 0; }));
 
     EXPECT_TRUE(ShowsPictureOf(46, 77)) << "the ace of hearts lies face down";
     EXPECT_EQ(Image(46)->size(), QSize(75, 96));
@@ -309,11 +309,33 @@ TEST_F(ScriptedReading, ASlotGivenTheBackThenAFaceNarrowsInPlace)
 {
     Trigger("Король_крести_богатый");
     QTest::mouseClick(Control("Command1"), Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(window.State().RevealState, 0, 2000);
+    ASSERT_TRUE(TicksUntil([&] { return window.State().RevealState == 0; }));
     // Image50 took the back and then the face within one step.
     EXPECT_EQ(Image(50)->pos(), QPoint(200, 264));
     EXPECT_EQ(Image(50)->width(), 71);
     EXPECT_EQ(Image(46)->width(), 75);
+}
+
+class NoFindReading : public WindowTest {
+protected:
+    // Sixes of hearts only: the querent's card is never dealt.
+    NoFindReading() : WindowTest(LayoutOf(1, 1)) {}
+};
+
+TEST_F(NoFindReading, LaysAll31CardsFaceDownAndAnswersNotDealt)
+{
+    Trigger("На_королей_дама_вини");
+    QTest::mouseClick(Control("Command1"), Qt::LeftButton);
+    ASSERT_TRUE(TicksUntil([&] { return Control<QLabel>("Label5")->text().endsWith("-Не выпало"); }));
+    EXPECT_EQ(Control<QLabel>("Label5")->text(), "Любовные вопросы-Не выпало");
+    for (int n = 46; n <= 76; ++n) {
+        EXPECT_TRUE(Image(n)->isVisible()) << n;
+        EXPECT_TRUE(ShowsPictureOf(n, 77)) << n;
+        EXPECT_EQ(Image(n)->size(), QSize(75, 96)) << n;
+        EXPECT_EQ(Image(n)->accessibleName(), "Рубашка") << n;
+    }
+    EXPECT_EQ(Image(76)->pos(), QPoint(80, 312));
+    EXPECT_EQ(window.State().RevealState, 1) << "a reveal without a find keeps running";
 }
 
 TEST_F(WindowTest, ClosingSavesTheBoxesNotTheLabels)
