@@ -49,8 +49,9 @@ protected:
     }
     PictureControl *Image(int n) const { return Control<PictureControl>(QStringLiteral("Image%1").arg(n)); }
     void Trigger(const QString &menuItem) const { Control<QAction>(menuItem)->trigger(); }
-    // Lets Timer1 tick until the condition holds, for at most two seconds.
-    static bool TicksUntil(const std::function<bool()> &condition) { return QTest::qWaitFor(condition, 2000); }
+    // Lets Timer1 tick until the condition holds; generous, for a loaded
+    // machine or valgrind, as it returns as soon as the condition holds.
+    static bool TicksUntil(const std::function<bool()> &condition) { return QTest::qWaitFor(condition, 10000); }
     bool ShowsPictureOf(int image, int catalogue) const
     {
         return Image(image)->Picture().toImage() == Image(catalogue)->Picture().toImage();
