@@ -10,7 +10,7 @@ namespace zarvel::test {
 namespace {
 
 struct Form {
-    Form() : events(controls, random) { events.FormLoad(std::nullopt); }
+    Form() : events(controls, random) { events.FormLoad({}); }
     FakeControls controls;
     ScriptedRandom random{{}};
     FormEvents events;
@@ -139,7 +139,7 @@ TEST(Load, FillsTheBoxesTheQuestionsAndTheInitialState)
     FakeControls controls;
     ScriptedRandom random({});
     FormEvents events(controls, random);
-    events.FormLoad(NameLines{"Аня", "", " Вера", "Глеб, \"Г\""});
+    events.FormLoad(LinesRead{"Аня", "", " Вера", "Глеб, \"Г\""});
     EXPECT_EQ(controls.Text("Text1"), "Аня");
     EXPECT_EQ(controls.Text("Text2"), "");
     EXPECT_EQ(controls.Text("Text3"), " Вера");
@@ -151,6 +151,18 @@ TEST(Load, FillsTheBoxesTheQuestionsAndTheInitialState)
     EXPECT_EQ(controls.comboItems[9], "Кто ревнует?");
     EXPECT_EQ(controls.comboItems.back(), "Кто богаче?");
     EXPECT_EQ(events.FormUnload(), (NameLines{"Аня", "", " Вера", "Глеб, \"Г\""}));
+}
+
+TEST(Load, AShortFileFillsTheNamesReadButNoBox)
+{
+    FakeControls controls;
+    ScriptedRandom random({});
+    FormEvents events(controls, random);
+    events.FormLoad(LinesRead{"Аня", "Борис", "Вера"});
+    EXPECT_EQ(events.State().Name3, "Вера");
+    EXPECT_EQ(events.State().Name4, "");
+    EXPECT_EQ(events.FormUnload(), (NameLines{"Имя", "Имя", "Имя", "Имя"}));
+    EXPECT_EQ(controls.comboItems.size(), 18u) << "start-up goes on";
 }
 
 TEST(Load, WithoutNamesLeavesTheBoxesAtTheirInitialText)

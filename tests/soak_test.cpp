@@ -91,7 +91,7 @@ TEST(soak, HundredThousandRandomEventsKeepEveryInvariant)
     FakeControls controls;
     ClockRandomSource random;
     FormEvents form(controls, random);
-    form.FormLoad(std::nullopt);
+    form.FormLoad({});
     RevealModel model;
     std::vector<const MenuEntry *> picks;
     for (const MenuEntry &entry : MenuTree) {

@@ -76,7 +76,7 @@ struct LinesCase {
     const char *name;
     std::string bytes;
     bool complete;
-    std::optional<NameLines> lines;
+    LinesRead lines;
 };
 
 // Names the case in test output (printing the bytes would read padding).
@@ -93,23 +93,23 @@ TEST_P(NameLinesSplit, FollowsTheReadingRules)
 INSTANTIATE_TEST_SUITE_P(
     Files, NameLinesSplit,
     ::testing::Values(
-        LinesCase{"FourLines", "a\r\nb\r\nc\r\nd\r\n", true, NameLines{"a", "b", "c", "d"}},
-        LinesCase{"FifthLineIgnored", "a\r\nb\r\nc\r\nd\r\ne\r\nf", true, NameLines{"a", "b", "c", "d"}},
-        LinesCase{"LastLineWithoutEnd", "a\r\nb\r\nc\r\nd", true, NameLines{"a", "b", "c", "d"}},
-        LinesCase{"ThreeLines", "a\r\nb\r\nc\r\n", true, std::nullopt},
-        LinesCase{"Empty", "", true, std::nullopt},
-        LinesCase{"LoneCr", "a\rb\rc\rd\r", true, NameLines{"a", "b", "c", "d"}},
-        LinesCase{"LoneLf", "a\nb\nc\nd\n", true, NameLines{"a", "b", "c", "d"}},
-        LinesCase{"CrCrIsAnEmptyLine", "a\r\rc\rd\r", true, NameLines{"a", "", "c", "d"}},
-        LinesCase{"LfCrIsTwoLineEnds", "a\n\rc\rd", true, NameLines{"a", "", "c", "d"}},
-        LinesCase{"EmptyNames", "\r\n\r\n\r\n\r\n", true, NameLines{"", "", "", ""}},
-        LinesCase{"VerbatimPunctuation", " a, \"b\"\r\nb\r\nc\r\nd\r\n", true, NameLines{" a, \"b\"", "b", "c", "d"}},
+        LinesCase{"FourLines", "a\r\nb\r\nc\r\nd\r\n", true, LinesRead{"a", "b", "c", "d"}},
+        LinesCase{"FifthLineIgnored", "a\r\nb\r\nc\r\nd\r\ne\r\nf", true, LinesRead{"a", "b", "c", "d"}},
+        LinesCase{"LastLineWithoutEnd", "a\r\nb\r\nc\r\nd", true, LinesRead{"a", "b", "c", "d"}},
+        LinesCase{"ThreeLines", "a\r\nb\r\nc\r\n", true, LinesRead{"a", "b", "c"}},
+        LinesCase{"Empty", "", true, LinesRead{}},
+        LinesCase{"LoneCr", "a\rb\rc\rd\r", true, LinesRead{"a", "b", "c", "d"}},
+        LinesCase{"LoneLf", "a\nb\nc\nd\n", true, LinesRead{"a", "b", "c", "d"}},
+        LinesCase{"CrCrIsAnEmptyLine", "a\r\rc\rd\r", true, LinesRead{"a", "", "c", "d"}},
+        LinesCase{"LfCrIsTwoLineEnds", "a\n\rc\rd", true, LinesRead{"a", "", "c", "d"}},
+        LinesCase{"EmptyNames", "\r\n\r\n\r\n\r\n", true, LinesRead{"", "", "", ""}},
+        LinesCase{"VerbatimPunctuation", " a, \"b\"\r\nb\r\nc\r\nd\r\n", true, LinesRead{" a, \"b\"", "b", "c", "d"}},
         LinesCase{"NulBytesStay", std::string("a\0b\r\nb\r\nc\r\nd", 12), true,
-                  NameLines{std::string("a\0b", 3), "b", "c", "d"}},
-        LinesCase{"CutFourthLineIsShort", "a\r\nb\r\nc\r\nddd", false, std::nullopt},
-        LinesCase{"FourLinesEndingBeforeTheCut", "a\r\nb\r\nc\r\nd\r\nxx", false, NameLines{"a", "b", "c", "d"}},
-        LinesCase{"CutAfterTheFourthCr", "a\r\nb\r\nc\r\nd\r", false, NameLines{"a", "b", "c", "d"}},
-        LinesCase{"CutAfterTheThirdCr", "a\r\nb\r\nc\r", false, std::nullopt}),
+                  LinesRead{std::string("a\0b", 3), "b", "c", "d"}},
+        LinesCase{"CutFourthLineIsShort", "a\r\nb\r\nc\r\nddd", false, LinesRead{"a", "b", "c"}},
+        LinesCase{"FourLinesEndingBeforeTheCut", "a\r\nb\r\nc\r\nd\r\nxx", false, LinesRead{"a", "b", "c", "d"}},
+        LinesCase{"CutAfterTheFourthCr", "a\r\nb\r\nc\r\nd\r", false, LinesRead{"a", "b", "c", "d"}},
+        LinesCase{"CutAfterTheThirdCr", "a\r\nb\r\nc\r", false, LinesRead{"a", "b", "c"}}),
     [](const ::testing::TestParamInfo<LinesCase> &info) { return info.param.name; });
 
 } // namespace

@@ -14,7 +14,7 @@ FormEvents::FormEvents(Controls &controls, RandomSource &random)
 {
 }
 
-void FormEvents::FormLoad(const std::optional<NameLines> &names) { Load(state_, controls_, names); }
+void FormEvents::FormLoad(const LinesRead &names) { Load(state_, controls_, names); }
 NameLines FormEvents::FormUnload() const { return NamesToSave(controls_); }
 void FormEvents::Command1Click() { Deal(state_, random_, controls_); }
 void FormEvents::Timer1Timer() { TimerTick(state_, controls_); }

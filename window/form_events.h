@@ -4,7 +4,6 @@
 #include "window/name_lines.h"
 
 #include <cstdint>
-#include <optional>
 
 namespace zarvel {
 
@@ -18,7 +17,7 @@ class FormEvents {
 public:
     FormEvents(Controls &controls, RandomSource &random);
 
-    void FormLoad(const std::optional<NameLines> &names);
+    void FormLoad(const LinesRead &names);
     NameLines FormUnload() const;
 
     void Command1Click();                                   // "Раскинуть"

@@ -2,22 +2,21 @@
 
 namespace zarvel {
 
-std::optional<NameLines> SplitNameLines(std::string_view bytes, bool complete)
+LinesRead SplitNameLines(std::string_view bytes, bool complete)
 {
-    NameLines lines;
+    constexpr std::size_t NameCount = 4;
+    LinesRead lines;
     std::size_t pos = 0;
-    for (std::string &line : lines) {
+    while (lines.size() < NameCount) {
         if (pos >= bytes.size())
-            return std::nullopt; // reading past the end: the file is short
+            return lines; // reading past the end: the file is short
         const std::size_t end = bytes.find_first_of("\r\n", pos);
         if (end == std::string_view::npos) {
-            if (!complete)
-                return std::nullopt;
-            line.assign(bytes.substr(pos));
-            pos = bytes.size();
-            continue;
+            if (complete)
+                lines.emplace_back(bytes.substr(pos));
+            return lines;
         }
-        line.assign(bytes.substr(pos, end - pos));
+        lines.emplace_back(bytes.substr(pos, end - pos));
         pos = end + 1;
         if (bytes[end] == '\r' && pos < bytes.size() && bytes[pos] == '\n')
             ++pos;

@@ -71,32 +71,30 @@ QByteArray NamesFile::Encode(const NameLines &names)
     return bytes;
 }
 
-std::optional<NameLines> NamesFile::FromFileStart(QByteArray bytes)
+LinesRead NamesFile::FromFileStart(QByteArray bytes)
 {
     const bool complete = bytes.size() <= ReadLimit;
     bytes.truncate(ReadLimit);
-    std::optional<NameLines> lines = SplitNameLines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), complete);
-    if (!lines)
-        return std::nullopt;
+    LinesRead lines = SplitNameLines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), complete);
     QStringDecoder decoder(Codepage, QStringConverter::Flag::Stateless);
-    for (std::string &line : *lines)
+    for (std::string &line : lines)
         line = QString(decoder.decode(QByteArrayView(line.data(), static_cast<qsizetype>(line.size())))).toStdString();
     return lines;
 }
 
-std::optional<NameLines> NamesFile::Read() const
+LinesRead NamesFile::Read() const
 {
     // Opened without blocking and checked to be a regular file, so that a
     // FIFO, a device or a folder at the path cannot hang or feed start-up.
     const QByteArray nativePath = QFile::encodeName(path_);
     const int fd = ::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
-        return std::nullopt;
+        return {};
     struct stat status {};
     QFile file;
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return std::nullopt;
+        return {};
     }
     return FromFileStart(file.read(ReadLimit + 1));
 }

@@ -4,8 +4,6 @@
 
 #include <QString>
 
-#include <optional>
-
 namespace zarvel {
 
 // The four names kept from one run to the next: four lines of
@@ -18,10 +16,10 @@ public:
     static QString DefaultPath();
     const QString &Path() const { return path_; }
 
-    // The four names (UTF-8), or nothing when the file is missing, is no
-    // regular file, cannot be read or holds fewer than four lines. Reads
-    // at most the first 64 KiB and never blocks.
-    std::optional<NameLines> Read() const;
+    // The lines at the start of the file (UTF-8): four, fewer when it ends
+    // too early, none when it is missing, is no regular file or cannot be
+    // read. Reads at most the first 64 KiB and never blocks.
+    LinesRead Read() const;
 
     // Replaces the file whole, or leaves the old one byte for byte as it
     // was. Returns an empty string on success, else the reason in Russian.
@@ -32,7 +30,7 @@ public:
     static QByteArray Encode(const NameLines &names);
     // The names in the start of a file: given up to ReadLimit + 1 bytes, it
     // reads only the first ReadLimit and knows whether that was all.
-    static std::optional<NameLines> FromFileStart(QByteArray bytes);
+    static LinesRead FromFileStart(QByteArray bytes);
 
     static constexpr qint64 ReadLimit = 64 * 1024;
 

@@ -6,17 +6,14 @@
 
 namespace zarvel {
 
-void Load(ReadingState &state, Controls &controls, const std::optional<NameLines> &names)
+void Load(ReadingState &state, Controls &controls, const LinesRead &names)
 {
-    if (names) {
-        state.Name1 = (*names)[0];
-        state.Name2 = (*names)[1];
-        state.Name3 = (*names)[2];
-        state.Name4 = (*names)[3];
-        controls.SetText(NameBoxes[0], state.Name1);
-        controls.SetText(NameBoxes[1], state.Name2);
-        controls.SetText(NameBoxes[2], state.Name3);
-        controls.SetText(NameBoxes[3], state.Name4);
+    std::string *const fields[] = {&state.Name1, &state.Name2, &state.Name3, &state.Name4};
+    for (std::size_t i = 0; i < names.size() && i < NameBoxes.size(); ++i)
+        *fields[i] = names[i];
+    if (names.size() == NameBoxes.size()) {
+        for (std::size_t i = 0; i < NameBoxes.size(); ++i)
+            controls.SetText(NameBoxes[i], *fields[i]);
     }
     state.ChosenFigure = 0;
     state.RevealStep = 0;
