@@ -195,6 +195,20 @@ TEST_F(WindowTest, AFigurePickShowsTheGroupAndTheLabelsFollowAtTheNextTick)
     EXPECT_EQ(Control<QLabel>("Label4")->text(), "Имя");
 }
 
+TEST_F(WindowTest, PicturesAreDrawnAnewForAScreenOfAnotherRatio)
+{
+    Trigger("на_вальтов_дама_черви");
+    const QRect place = Image(40)->geometry();
+    for (qreal ratio : {2.0, 1.0}) {
+        window.UseScreenRatio(ratio);
+        EXPECT_EQ(Image(40)->Picture().devicePixelRatio(), ratio);
+        EXPECT_EQ(Image(40)->Picture().size(), QSize(71, 96) * ratio);
+        EXPECT_EQ(Image(40)->geometry(), place);
+        EXPECT_EQ(Image(77)->Picture().size(), QSize(75, 96) * ratio);
+        EXPECT_EQ(Image(40)->accessibleName(), "Валет червей");
+    }
+}
+
 TEST_F(WindowTest, NamesAreTypedAndConfirmedWithTheOkPicture)
 {
     Trigger("Назначить_имена");

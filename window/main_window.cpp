@@ -8,7 +8,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -16,6 +15,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 #include <cstdio>
 
@@ -78,8 +78,7 @@ MainWindow::MainWindow(RandomSource &random, const NamesFile &namesFile, QWidget
     auto *client = new QWidget(this);
     client->setFixedSize(ClientSize);
     setCentralWidget(client);
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    BuildControls(client, screen ? screen->devicePixelRatio() : 1.0);
+    BuildControls(client, devicePixelRatio());
     BuildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize); // not resizable
 
@@ -95,11 +94,9 @@ MainWindow::MainWindow(RandomSource &random, const NamesFile &namesFile, QWidget
 PictureControl *MainWindow::AddPicture(int number, QWidget *client, qreal devicePixelRatio)
 {
     auto *picture = new PictureControl(QStringLiteral("Image%1").arg(number), StoredPicturePlace(number), client);
-    const QString carried = CataloguePicturePath(number, devicePixelRatio);
-    if (!carried.isEmpty()) {
-        picture->SetStoredPicture(carried, CataloguePictureRatio(devicePixelRatio), CataloguePictureName(number));
+    picture->ShowCataloguePicture(number, devicePixelRatio);
+    if (picture->HasPicture())
         picture->hide(); // the catalogue, the back and the confirm picture start hidden
-    }
     if (number >= 50 && number <= 65)
         picture->hide();
     controls_.Register(picture);
@@ -191,6 +188,23 @@ void MainWindow::BuildMenu()
         else if (entry.figure != 0)
             connect(action, &QAction::triggered, this,
                     [this, figure = entry.figure, rank = entry.rank] { events_.FigureItemClick(figure, rank); });
+    }
+}
+
+void MainWindow::UseScreenRatio(qreal screenRatio)
+{
+    for (PictureControl *picture : centralWidget()->findChildren<PictureControl *>())
+        picture->UseScreenRatio(screenRatio);
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    QWindow *native = windowHandle();
+    if (native && !followsScreen_) {
+        followsScreen_ = true;
+        connect(native, &QWindow::screenChanged, this,
+                [this](QScreen *screen) { UseScreenRatio(screen ? screen->devicePixelRatio() : 1.0); });
     }
 }
 

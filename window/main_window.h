@@ -28,8 +28,13 @@ public:
     // How a failed save is told; by default a message box. Tests replace it.
     void SetSaveFailureReport(std::function<void(const QString &)> report);
 
+    // Draws every picture anew for a screen of this pixel ratio; runs when
+    // the window moves to such a screen.
+    void UseScreenRatio(qreal screenRatio);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void BuildControls(QWidget *client, qreal devicePixelRatio);
@@ -42,6 +47,7 @@ private:
     const NamesFile &namesFile_;
     QTimer *timer1_; // a child named "Timer1", like every control
     bool saved_ = false;
+    bool followsScreen_ = false; // the native window's screen changes are followed
     std::function<void(const QString &)> reportSaveFailure_;
 };
 

@@ -1,5 +1,7 @@
 #include "window/picture_control.h"
 
+#include "cards/card_pictures.h"
+
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -15,34 +17,38 @@ PictureControl::PictureControl(const QString &name, const QRect &storedGeometry,
     setFocusPolicy(Qt::NoFocus);
 }
 
-void PictureControl::SetPicture(const QPixmap &picture, const QString &accessibleName)
+void PictureControl::ShowCataloguePicture(int number, qreal screenRatio)
 {
-    storedPath_.clear();
-    picture_ = picture;
-    setAccessibleName(accessibleName);
-    if (!picture_.isNull())
-        resize(picture_.deviceIndependentSize().toSize());
+    const QString path = CataloguePicturePath(number, screenRatio);
+    if (path.isEmpty())
+        return;
+    number_ = number;
+    screenRatio_ = screenRatio;
+    picture_ = QPixmap();
+    setAccessibleName(CataloguePictureName(number));
+    // The file's header alone gives the size the control takes.
+    resize((QSizeF(QImageReader(path).size()) / CataloguePictureRatio(screenRatio)).toSize());
     update();
 }
 
-void PictureControl::SetStoredPicture(const QString &path, qreal devicePixelRatio, const QString &accessibleName)
+void PictureControl::CopyPictureFrom(const PictureControl &source)
 {
-    picture_ = QPixmap();
-    storedPath_ = path;
-    storedRatio_ = devicePixelRatio;
-    setAccessibleName(accessibleName);
-    // The header alone gives the size the control takes.
-    resize((QSizeF(QImageReader(path).size()) / devicePixelRatio).toSize());
-    update();
+    if (!source.HasPicture())
+        return;
+    ShowCataloguePicture(source.number_, source.screenRatio_);
+    picture_ = source.Picture(); // read once in the source, shared by every copy
+}
+
+void PictureControl::UseScreenRatio(qreal screenRatio)
+{
+    if (HasPicture() && screenRatio != screenRatio_)
+        ShowCataloguePicture(number_, screenRatio);
 }
 
 const QPixmap &PictureControl::Picture() const
 {
-    if (!storedPath_.isEmpty()) {
-        picture_ = QPixmap(storedPath_);
-        picture_.setDevicePixelRatio(storedRatio_);
-        storedPath_.clear();
-    }
+    if (picture_.isNull() && HasPicture())
+        picture_ = CataloguePicture(number_, screenRatio_);
     return picture_;
 }
 

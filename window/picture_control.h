@@ -8,19 +8,25 @@ namespace zarvel {
 // An Image control: draws its picture unscaled at its top-left corner and
 // takes the picture's size; without a picture it keeps its stored size and
 // draws nothing at all. Its accessible name says what the picture shows.
+// Every picture is one of the catalogue's, and is read only when first
+// drawn or copied out: most of the catalogue is never shown, and reading it
+// all would slow the start.
 class PictureControl : public QWidget {
     Q_OBJECT
 
 public:
     PictureControl(const QString &name, const QRect &storedGeometry, QWidget *parent);
 
-    void SetPicture(const QPixmap &picture, const QString &accessibleName);
-    // The same for a stored picture that is read only when first needed:
-    // most of the catalogue is never shown, and reading it all would slow
-    // the start.
-    void SetStoredPicture(const QString &path, qreal devicePixelRatio, const QString &accessibleName);
+    // Shows the picture that catalogue control Image<number> carries, drawn
+    // for a screen of the given device pixel ratio.
+    void ShowCataloguePicture(int number, qreal screenRatio);
+    // Shows the same picture as the source; the source keeps it.
+    void CopyPictureFrom(const PictureControl &source);
+    // Draws the picture anew for a screen of another pixel ratio.
+    void UseScreenRatio(qreal screenRatio);
+
     const QPixmap &Picture() const;
-    bool HasPicture() const { return !storedPath_.isEmpty() || !picture_.isNull(); }
+    bool HasPicture() const { return number_ != 0; }
 
     // Makes the control a button: a click, Space or Enter raises clicked(),
     // and screen readers offer it as a button to press.
@@ -37,9 +43,9 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    mutable QPixmap picture_;
-    mutable QString storedPath_; // not yet read when set
-    qreal storedRatio_ = 1.0;
+    int number_ = 0; // the catalogue control whose picture this is, 0 for none
+    qreal screenRatio_ = 1.0;
+    mutable QPixmap picture_; // read when first needed
     bool clickable_ = false;
     bool pressed_ = false;
 };

@@ -43,7 +43,7 @@ void WidgetControls::CopyPicture(std::string_view target, std::string_view sourc
     PictureControl *to = Find<PictureControl>(target);
     const PictureControl *from = Find<PictureControl>(source);
     if (to && from)
-        to->SetPicture(from->Picture(), from->accessibleName());
+        to->CopyPictureFrom(*from);
 }
 
 void WidgetControls::SetCaption(std::string_view label, std::string_view caption)
