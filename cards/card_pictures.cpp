@@ -26,8 +26,8 @@ QString CataloguePicturePath(int imageNumber, qreal devicePixelRatio)
 {
     if (!CarriesPicture(imageNumber))
         return {};
-    return CataloguePictureRatio(devicePixelRatio) > 1.0 ? QStringLiteral(":/cards/image%1@2x.png").arg(imageNumber)
-                                  : QStringLiteral(":/cards/image%1.png").arg(imageNumber);
+    const bool doubled = CataloguePictureRatio(devicePixelRatio) > 1.0;
+    return (doubled ? QStringLiteral(":/cards/image%1@2x.png") : QStringLiteral(":/cards/image%1.png")).arg(imageNumber);
 }
 
 QPixmap CataloguePicture(int imageNumber, qreal devicePixelRatio)

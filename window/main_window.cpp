@@ -1,6 +1,5 @@
 #include "window/main_window.h"
 
-#include "cards/card_pictures.h"
 #include "reading/figure_items.h"
 #include "window/control_layout.h"
 #include "window/names_file.h"
