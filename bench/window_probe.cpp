@@ -3,9 +3,9 @@
 // is first exposed (the caller knows when it started the process), the
 // resident memory then, and for Zarvel the duration of a full 31-card
 // reveal that starts right after a tick.
-#include "tests/scripted_random.h"
-#include "window/main_window.h"
-#include "window/names_file.h"
+#include "main_window.h"
+#include "names_file.h"
+#include "scripted_random.h"
 
 #include <QAction>
 #include <QApplication>
@@ -62,20 +62,6 @@ private:
     std::function<void()> onFirstExpose_;
 };
 
-// Slots 2 to 39 hold the six of hearts, slot 1 the seven: the queen of
-// hearts is never dealt, so all 31 cards are laid.
-std::deque<int> NoFindLayout()
-{
-    std::deque<int> draws;
-    for (int k = 2; k <= 39; ++k) {
-        draws.push_back(1);
-        draws.push_back(1);
-    }
-    draws.push_back(2);
-    draws.push_back(0);
-    return draws;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -84,8 +70,10 @@ int main(int argc, char *argv[])
     const bool baseline = argc > 1 && QByteArray(argv[1]) == "--baseline";
 
     QTemporaryDir home;
-    zarvel::test::ScriptedRandom random(NoFindLayout());
-    const zarvel::NamesFile namesFile(home.filePath(QStringLiteral("Zarvel.TXT")));
+    // Slot 1 holds the seven of hearts, the others the six: the queen of
+    // hearts is never dealt, so all 31 cards are laid.
+    zarvel::replay::ScriptedRandom random(zarvel::replay::LayoutDraws(2, {1}));
+    zarvel::NamesFile namesFile(home.filePath(QStringLiteral("Zarvel.TXT")));
     std::unique_ptr<QMainWindow> window;
     if (baseline) {
         window = std::make_unique<QMainWindow>();

@@ -1,11 +1,14 @@
 // Renders the program's pictures at build time from the "atlasnye" deck of
 // gnome-cards-data:
-//   cardtool DECK.svgz FOLDER         the 36 faces, the card back and the
-//       confirm picture at 1× and 2×, as image<N>.png and image<N>@2x.png
-//       after the picture control that carries them;
-//   cardtool --icon DECK.svgz FOLDER  the program's icon, the queen of
-//       hearts, as ICON.svg and ICON-<size>.png for 48, 128 and 256.
-#include "state/card_code.h"
+//   cardtool DECK.svgz FOLDER         every picture of the catalogue (the
+//       36 faces, the card back and the confirm picture) at 1× and 2×,
+//       named after the picture control that carries it, and pictures.qrc
+//       listing them for the program's resources;
+//   cardtool --icon DECK.svgz FOLDER NAME  the program's icon, the queen
+//       of hearts, as NAME.svg and NAME-<size>.png for 48, 128 and 256.
+#include "card_code.h"
+#include "catalogue.h"
+#include "control_names.h"
 
 #include <QColor>
 #include <QDir>
@@ -29,8 +32,10 @@ constexpr QSize ConfirmSize(51, 20);
 constexpr QRgb Cream = qRgb(255, 255, 223);
 constexpr QRgb GoldBrown = qRgb(160, 128, 0);
 
-const std::array<const char *, zarvel::SuitCount> SuitIds = {"heart", "diamond", "club", "spade"};
-const std::array<const char *, zarvel::RankCount> RankIds = {"6", "7", "8", "9", "10", "jack", "queen", "king", "1"};
+// The deck's names, in the order of zarvel::AllSuits and zarvel::AllRanks.
+const std::array<const char *, zarvel::AllSuits.size()> SuitIds = {"heart", "diamond", "club", "spade"};
+const std::array<const char *, zarvel::AllRanks.size()> RankIds = {"6",    "7",     "8",    "9", "10",
+                                                                   "jack", "queen", "king", "1"};
 
 // The deck's own rounded outline lies within this many units of the card's
 // edge; the face is cut inside it so that only our frame borders the card.
@@ -125,7 +130,6 @@ QImage RenderConfirm(int scale)
     return image;
 }
 
-constexpr const char *IconName = "io.github.zarvel.Zarvel";
 constexpr const char *IconCard = "heart_queen";
 
 // The card upright in the middle of a square, so it is not distorted.
@@ -137,11 +141,11 @@ QRectF IconCardRect(const QSvgRenderer &deck, double side)
     return QRectF((side - width) / 2, (side - height) / 2, width, height);
 }
 
-bool RenderIcons(QSvgRenderer &deck, const QDir &out)
+bool RenderIcons(QSvgRenderer &deck, const QDir &out, const QString &iconName)
 {
     constexpr int SvgSide = 256;
     QSvgGenerator svg;
-    svg.setFileName(out.filePath(QStringLiteral("%1.svg").arg(QLatin1String(IconName))));
+    svg.setFileName(out.filePath(iconName + QStringLiteral(".svg")));
     svg.setSize(QSize(SvgSide, SvgSide));
     svg.setViewBox(QRect(0, 0, SvgSide, SvgSide));
     svg.setTitle(QStringLiteral("Zarvel"));
@@ -157,7 +161,7 @@ bool RenderIcons(QSvgRenderer &deck, const QDir &out)
         painter.setRenderHint(QPainter::Antialiasing);
         deck.render(&painter, QLatin1String(IconCard), IconCardRect(deck, side));
         painter.end();
-        const QString name = out.filePath(QStringLiteral("%1-%2.png").arg(QLatin1String(IconName)).arg(side));
+        const QString name = out.filePath(QStringLiteral("%1-%2.png").arg(iconName).arg(side));
         ok = icon.save(name, "PNG") && ok;
     }
     if (!ok)
@@ -165,14 +169,54 @@ bool RenderIcons(QSvgRenderer &deck, const QDir &out)
     return ok;
 }
 
-bool Save(const QImage &image, const QDir &out, int imageNumber, int scale)
+bool Save(const QImage &image, const QDir &out, const QString &name)
 {
-    const QString name = scale == 1 ? QStringLiteral("image%1.png").arg(imageNumber)
-                                    : QStringLiteral("image%1@%2x.png").arg(imageNumber).arg(scale);
     if (image.save(out.filePath(name), "PNG"))
         return true;
     std::fprintf(stderr, "cardtool: cannot write %s\n", qPrintable(out.filePath(name)));
     return false;
+}
+
+QString FaceId(zarvel::CardCode code)
+{
+    return QStringLiteral("%1_%2").arg(QLatin1String(SuitIds[zarvel::IndexOf(zarvel::SuitOf(code))]),
+                                       QLatin1String(RankIds[zarvel::IndexOf(zarvel::RankOf(code))]));
+}
+
+// The picture catalogue control Image<number> carries, at a scale.
+QImage Render(QSvgRenderer &deck, int number, int scale)
+{
+    if (number == zarvel::CardBackImage)
+        return RenderBack(scale);
+    if (number == zarvel::ConfirmImage)
+        return RenderConfirm(scale);
+    return RenderFace(deck, FaceId(static_cast<zarvel::CardCode>(number)), scale);
+}
+
+bool RenderCatalogue(QSvgRenderer &deck, const QDir &out)
+{
+    for (int number : zarvel::CataloguePictures()) {
+        if (zarvel::IsValidCardCode(number) && !deck.elementExists(FaceId(static_cast<zarvel::CardCode>(number)))) {
+            std::fprintf(stderr, "cardtool: the deck has no card %s\n",
+                         qPrintable(FaceId(static_cast<zarvel::CardCode>(number))));
+            return false;
+        }
+    }
+    QString list = QStringLiteral("<RCC>\n  <qresource prefix=\"/cards\">\n");
+    bool ok = true;
+    for (int number : zarvel::CataloguePictures()) {
+        for (int scale : {1, 2}) {
+            const QString name = QString::fromStdString(zarvel::PictureFileName(number, scale));
+            ok = Save(Render(deck, number, scale), out, name) && ok;
+            list += QStringLiteral("    <file>%1</file>\n").arg(name);
+        }
+    }
+    list += QStringLiteral("  </qresource>\n</RCC>\n");
+    QFile qrc(out.filePath(QStringLiteral("pictures.qrc")));
+    ok = qrc.open(QIODevice::WriteOnly) && qrc.write(list.toUtf8()) == list.toUtf8().size() && ok;
+    if (!ok)
+        std::fprintf(stderr, "cardtool: cannot write the pictures to %s\n", qPrintable(out.path()));
+    return ok;
 }
 
 } // namespace
@@ -180,15 +224,14 @@ bool Save(const QImage &image, const QDir &out, int imageNumber, int scale)
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
-    const bool icons = argc == 4 && QByteArray(argv[1]) == "--icon";
+    const bool icons = argc == 5 && QByteArray(argv[1]) == "--icon";
     if (argc != 3 && !icons) {
-        std::fprintf(stderr, "usage: cardtool [--icon] DECK.svgz OUTPUT-FOLDER\n");
+        std::fprintf(stderr, "usage: cardtool DECK.svgz OUTPUT-FOLDER\n"
+                             "       cardtool --icon DECK.svgz OUTPUT-FOLDER ICON-NAME\n");
         return 2;
     }
-    if (icons) {
+    if (icons)
         ++argv;
-        --argc;
-    }
     const QString deckPath = QString::fromLocal8Bit(argv[1]);
     if (!QFile::exists(deckPath)) {
         std::fprintf(stderr,
@@ -208,23 +251,6 @@ int main(int argc, char **argv)
     }
 
     if (icons)
-        return RenderIcons(deck, out) ? 0 : 1;
-
-    bool ok = true;
-    for (int scale : {1, 2}) {
-        for (int suit = 0; suit < zarvel::SuitCount; ++suit) {
-            for (int rank = 1; rank <= zarvel::RankCount; ++rank) {
-                const QString id = QStringLiteral("%1_%2").arg(QLatin1String(SuitIds[static_cast<std::size_t>(suit)]),
-                                                               QLatin1String(RankIds[static_cast<std::size_t>(rank - 1)]));
-                if (!deck.elementExists(id)) {
-                    std::fprintf(stderr, "cardtool: the deck has no card %s\n", qPrintable(id));
-                    return 1;
-                }
-                ok = Save(RenderFace(deck, id, scale), out, zarvel::MakeCardCode(suit, rank), scale) && ok;
-            }
-        }
-        ok = Save(RenderBack(scale), out, 77, scale) && ok;
-        ok = Save(RenderConfirm(scale), out, 45, scale) && ok;
-    }
-    return ok ? 0 : 1;
+        return RenderIcons(deck, out, QString::fromLocal8Bit(argv[3])) ? 0 : 1;
+    return RenderCatalogue(deck, out) ? 0 : 1;
 }

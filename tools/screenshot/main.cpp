@@ -1,9 +1,9 @@
 // Makes the README's screenshot: the real window after a whole reading,
 // with names typed, a question picked and the cards laid.
-#include "tests/scripted_random.h"
-#include "window/main_window.h"
-#include "window/names_file.h"
-#include "window/picture_control.h"
+#include "main_window.h"
+#include "names_file.h"
+#include "picture_control.h"
+#include "scripted_random.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,8 +12,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
-
-#include <deque>
 
 #include <cstdio>
 
@@ -26,19 +24,12 @@ int main(int argc, char *argv[])
     }
     const QString output = QString::fromLocal8Bit(argv[1]);
     QTemporaryDir home; // the user's own names file is never touched
-    const zarvel::NamesFile namesFile(home.filePath(QStringLiteral("Zarvel.TXT")));
+    zarvel::NamesFile namesFile(home.filePath(QStringLiteral("Zarvel.TXT")));
     // The same reading every time: the querent's queen of hearts turns up
     // seventh, in the second column, after six cards face down.
-    std::deque<int> draws;
-    const int layout[] = {12, 25, 33, 4, 19, 7, 14, 29, 2, 35, 11, 24, 39, 5, 16, 21, 32, 13, 3, 27, 31, 15, 22,
-                          34, 1, 17, 26, 37, 9, 23, 36, 13, 6, 3, 19, 5, 12, 2}; // slots 2 to 39
-    for (int code : layout) {
-        draws.push_back(code); // a pair moves its code to the next free slot behind slot 1
-        draws.push_back(code);
-    }
-    draws.push_back(24); // slot 1
-    draws.push_back(0);  // every slot filled: the deal ends
-    zarvel::test::ScriptedRandom random(std::move(draws));
+    zarvel::replay::ScriptedRandom random(zarvel::replay::LayoutDraws(
+        24, {12, 25, 33, 4, 19, 7, 14, 29, 2, 35, 11, 24, 39, 5, 16, 21, 32, 13, 3,
+             27, 31, 15, 22, 34, 1, 17, 26, 37, 9, 23, 36, 13, 6, 3, 19, 5, 12, 2}));
     zarvel::MainWindow window(random, namesFile);
     window.show();
 

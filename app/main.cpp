@@ -1,0 +1,48 @@
+#include "clock_random_source.h"
+#include "command_line.h"
+#include "main_window.h"
+#include "names_file.h"
+#include "picture_accessibility.h"
+#include "qt_translation.h"
+#include "termination_signals.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTranslator>
+
+int main(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const std::optional<int> exitCode = zarvel::HandleCommandLine(arguments))
+        return *exitCode;
+
+    QApplication app(argc, argv);
+    // No organisation: the names file lives in ~/.config/zarvel/.
+    QApplication::setApplicationName(QStringLiteral("zarvel"));
+    QApplication::setApplicationVersion(QStringLiteral(ZARVEL_VERSION));
+    // Wayland finds the icon through the desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZARVEL_APP_ID));
+
+    // Qt's own texts (the text boxes' context menu, message box buttons)
+    // in Russian, like the rest of the program.
+    QTranslator qtTexts;
+    zarvel::InstallRussianQtTexts(qtTexts);
+    QAccessible::installFactory(zarvel::PictureAccessibilityFactory);
+
+    zarvel::ClockRandomSource random;
+    zarvel::MainWindow *shown = nullptr;
+    zarvel::NamesFile namesFile(zarvel::NamesFile::DefaultPath(), [&shown](const QString &message) {
+        QMessageBox::critical(shown, shown->windowTitle(), message);
+    });
+    zarvel::MainWindow window(random, namesFile);
+    shown = &window;
+    zarvel::TerminationSignals termination;
+    QObject::connect(&termination, &zarvel::TerminationSignals::terminationRequested, &window, &QWidget::close);
+    window.show();
+    const int status = QApplication::exec();
+    // A session manager or a script must see that the names were lost.
+    return window.SaveFailed() ? 1 : status;
+}

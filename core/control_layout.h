@@ -1,0 +1,52 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace zarvel {
+
+// The window's controls as data, for every front end to build from: kind,
+// place and size in twips (15 to a pixel at 96 dots per inch, measured from
+// the top-left corner of Form1's client area, below the menu bar), initial
+// text, visibility and keyboard order.
+
+inline constexpr int TwipsPerPixel = 15;
+
+struct TwipsRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    // In pixels at 96 dots per inch; every value is a multiple of 15.
+    constexpr TwipsRect InPixels() const
+    {
+        return {left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel, height / TwipsPerPixel};
+    }
+    bool operator==(const TwipsRect &) const = default;
+};
+
+inline constexpr TwipsRect ClientArea = {0, 0, 11205, 8025};
+
+enum class ControlKind { Picture, Label, TextBox, ComboBox, Button };
+
+struct ControlSpec {
+    std::string name;  // "Image46", "Label5", "Text1", …
+    ControlKind kind;
+    TwipsRect place;   // a picture's size holds only while it has no picture
+    std::string text;  // initial caption or text, UTF-8; empty for pictures
+    bool visible;      // at start
+    int focusOrder;    // 1, 2, … in keyboard order; 0 takes no focus
+    std::string accessibleName; // for text boxes and the combo box; pictures are named after their picture
+};
+
+// Every control in drawing order from back to front: the catalogue, the
+// figure row and the confirm picture behind the labels, the card slots in
+// front of them (each lower card of a column over the card above it), and
+// the text boxes, the button and the combo box over everything.
+const std::vector<ControlSpec> &WindowControls();
+
+// The place and size of Image<number> while it has no picture.
+TwipsRect StoredPicturePlace(int imageNumber);
+
+} // namespace zarvel

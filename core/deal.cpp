@@ -1,0 +1,121 @@
+#include "deal.h"
+
+#include "control_names.h"
+#include "controls.h"
+#include "figure_groups.h"
+#include "random_source.h"
+#include "reveal.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+namespace zarvel {
+
+namespace {
+
+constexpr int LastDrawnSlot = 39; // slot 40 is cleared but never filled
+constexpr int DrawRange = 40;     // x = floor(40 r) lies in 0..39
+
+int DrawValue(RandomSource &random)
+{
+    random.ReseedFromClock();
+    const double r = random.NextValue();
+    // Clamped so that a source straying outside [0, 1) can never index
+    // outside the deck.
+    return std::clamp(static_cast<int>(std::floor(DrawRange * r)), 0, DrawRange - 1);
+}
+
+// Bit x is set for each refused x.
+std::uint64_t RefusedDraws(int rank)
+{
+    std::uint64_t refused = 1ULL << 10 | 1ULL << 20 | 1ULL << 30;
+    if (const FigureGroup *group = FigureGroupOf(rank)) {
+        for (CardCode code : *group)
+            refused |= 1ULL << code;
+    }
+    return refused;
+}
+
+// The deal's slots, mirrored as bytes (every value is below 40) so that
+// finding a code is one memchr: a deal searches them twice per draw. Every
+// change goes to the reading state at once too.
+class Slots {
+public:
+    explicit Slots(ReadingState &state) : state_(state)
+    {
+        for (int k = 1; k <= DealSlotCount; ++k)
+            state_.DealCards[k] = NoCard;
+    }
+
+    // The lowest slot from `from` to 39 holding `value`, or 0 when none does.
+    int Find(int from, int value) const
+    {
+        const void *at = std::memchr(&bytes_[static_cast<std::size_t>(from)], value,
+                                     static_cast<std::size_t>(LastDrawnSlot - from + 1));
+        return at == nullptr ? 0 : static_cast<int>(static_cast<const unsigned char *>(at) - bytes_.data());
+    }
+    int operator[](int k) const { return bytes_[static_cast<std::size_t>(k)]; }
+    void Set(int k, int code)
+    {
+        bytes_[static_cast<std::size_t>(k)] = static_cast<unsigned char>(code);
+        state_.DealCards[k] = static_cast<CardCode>(code);
+    }
+
+private:
+    ReadingState &state_;
+    std::array<unsigned char, LastDrawnSlot + 1> bytes_{}; // [0] unused
+};
+
+} // namespace
+
+bool IsRefusedDraw(int rank, int x)
+{
+    return x >= 0 && x < DrawRange && (RefusedDraws(rank) >> x & 1U) != 0;
+}
+
+int DrawLayout(ReadingState &state, RandomSource &random)
+{
+    const std::uint64_t refused = RefusedDraws(state.ChosenRank);
+    Slots slots(state);
+
+    // New codes enter only through slot 1; a code placed further on is at
+    // once searched for and cleared at its earliest place, which moves
+    // repeated codes towards the back. The loop ends only when a draw finds
+    // no place to clear, which needs all of slots 1 to 39 filled.
+    int draws = 0;
+    for (;;) {
+        const int x = DrawValue(random);
+        ++draws;
+        if ((refused >> x & 1U) != 0)
+            continue;
+        if (x != NoCard) {
+            if (slots[1] == NoCard) {
+                slots.Set(1, x);
+                continue;
+            }
+            if (const int gap = slots.Find(2, NoCard))
+                slots.Set(gap, x);
+        }
+        const int found = slots.Find(1, x);
+        if (found == 0)
+            return draws;
+        slots.Set(found, NoCard);
+    }
+}
+
+void Deal(ReadingState &state, RandomSource &random, Controls &controls)
+{
+    if (state.ChosenFigure < 1)
+        return;
+    DrawLayout(state, random);
+    state.RevealState = RevealState::Running;
+    state.RevealStep = 0;
+    for (int n = FirstSlotImage; n <= LastSlotImage; ++n)
+        controls.SetVisible(ImageControl(n), false);
+    RevealNextCard(state, controls);
+}
+
+} // namespace zarvel

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zarvel {
+
+// The four names as the names file holds them, in the order of the name
+// boxes, UTF-8.
+using NameLines = std::array<std::string, 4>;
+// The lines read from the start of the names file: four, or fewer when it
+// ends too early (then no name box changes).
+using LinesRead = std::vector<std::string>;
+
+// Splits the names file's bytes into its first four lines, still encoded.
+// A line ends at CR LF, a lone CR or a lone LF; the line end is not part of
+// the line. The last line may end with the data instead, but only when the
+// data is the whole file (`complete`): a line cut off by a read limit is no
+// line. Lines after the fourth are ignored.
+LinesRead SplitNameLines(std::string_view bytes, bool complete);
+
+// A name is one line: each line break in a UTF-8 text (CR LF as a pair, a
+// lone CR or LF, U+0085, U+2028, U+2029) becomes one space, so that saved
+// names always make four lines.
+std::string OneLineName(std::string_view text);
+
+// Where the four names are kept between runs; each front end has its own.
+class NamesStore {
+public:
+    virtual ~NamesStore() = default;
+
+    // The lines at the start of the stored names, as SplitNameLines gives
+    // them (decoded to UTF-8); none when nothing can be read. Never fails.
+    virtual LinesRead Read() const = 0;
+
+    // Replaces the stored names whole, or leaves the old ones exactly as
+    // they were. Returns whether the names were saved; a failure has then
+    // already been told to the user.
+    virtual bool Save(const NameLines &names) = 0;
+};
+
+} // namespace zarvel

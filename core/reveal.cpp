@@ -1,0 +1,70 @@
+#include "reveal.h"
+
+#include "figure_match_table.h"
+#include "reveal_step_table.h"
+#include "control_names.h"
+#include "controls.h"
+
+#include <string>
+
+namespace zarvel {
+
+namespace {
+
+// Past the not-found step nothing more can happen, so the counter stops
+// there instead of creeping towards the end of its 16-bit range while the
+// window stays open.
+constexpr std::int16_t StepCounterLimit = NotFoundStep + 1;
+
+std::string ColumnAnswerText(const Controls &controls, int column)
+{
+    const ColumnAnswer &answer = ColumnAnswerTable[static_cast<std::size_t>(column - 1)];
+    if (answer.person == 0)
+        return std::string(answer.fixedText);
+    return "-" + controls.Text(NameBoxes[static_cast<std::size_t>(answer.person - 1)]);
+}
+
+void LayCard(ReadingState &state, Controls &controls, int step)
+{
+    const RevealStepEntry &entry = RevealStepTable[static_cast<std::size_t>(step - 1)];
+    const std::string slot = ImageControl(entry.slotImage);
+    controls.SetVisible(slot, true);
+    controls.CopyPicture(slot, ImageControl(CardBackImage));
+    if (const FigureMatch *match = MatchFigure(state.ChosenFigure, state.DealCards[step])) {
+        controls.CopyPicture(slot, ImageControl(match->faceImage));
+        state.RevealState = RevealState::Stopped;
+    }
+    controls.SetCaption(Label5, controls.Text(Combo1) + ColumnAnswerText(controls, entry.column));
+}
+
+// The tick's order: show the four labels first, then copy the box texts.
+void ShowNameLabels(Controls &controls)
+{
+    for (std::string_view label : NameLabels)
+        controls.SetVisible(label, true);
+    for (std::size_t i = 0; i < NameLabels.size(); ++i)
+        controls.SetCaption(NameLabels[i], controls.Text(NameBoxes[i]));
+}
+
+} // namespace
+
+void RevealNextCard(ReadingState &state, Controls &controls)
+{
+    if (state.RevealStep >= 1 && state.RevealStep <= LastLaidStep)
+        LayCard(state, controls, state.RevealStep);
+    else if (state.RevealStep == NotFoundStep)
+        controls.SetCaption(Label5, controls.Text(Combo1) + std::string(NotFoundAnswer));
+
+    if (state.RevealStep < StepCounterLimit)
+        ++state.RevealStep;
+}
+
+void TimerTick(ReadingState &state, Controls &controls)
+{
+    if (state.RevealState == RevealState::Running)
+        RevealNextCard(state, controls);
+    if (state.ChosenFigure > 0)
+        ShowNameLabels(controls);
+}
+
+} // namespace zarvel

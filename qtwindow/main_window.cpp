@@ -1,0 +1,139 @@
+#include "main_window.h"
+
+#include "control_layout.h"
+#include "control_names.h"
+#include "menu_tree.h"
+#include "picture_control.h"
+#include "widget_factory.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QWindow>
+
+namespace zarvel {
+
+namespace {
+
+QString FromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+MainWindow::MainWindow(RandomSource &random, NamesStore &names, QWidget *parent)
+    : QMainWindow(parent)
+    , events_(controls_, random)
+    , names_(names)
+    , timer1_(new QTimer(this))
+{
+    setObjectName(FromUtf8(Form1));
+    setWindowTitle(FromUtf8(Form1Caption));
+
+    auto *client = new QWidget(this);
+    client->setFixedSize(ClientArea.width / TwipsPerPixel, ClientArea.height / TwipsPerPixel);
+    setCentralWidget(client);
+    BuildControls(client);
+    BuildMenu();
+    ConnectEvents();
+    layout()->setSizeConstraint(QLayout::SetFixedSize); // not resizable
+
+    events_.Load(names_.Read());
+
+    timer1_->setObjectName(FromUtf8(Timer1));
+    timer1_->setTimerType(Qt::PreciseTimer);
+    timer1_->setInterval(Timer1IntervalMs);
+    connect(timer1_, &QTimer::timeout, this, [this] { events_.Tick(); });
+    timer1_->start();
+}
+
+void MainWindow::BuildControls(QWidget *client)
+{
+    // Created back to front, in the table's drawing order: a later sibling
+    // is drawn over an earlier one.
+    QMap<int, QWidget *> focusChain;
+    for (const ControlSpec &spec : WindowControls()) {
+        QWidget *control = MakeControl(spec, client);
+        controls_.Register(control);
+        if (spec.focusOrder > 0)
+            focusChain.insert(spec.focusOrder, control);
+    }
+    const QList<QWidget *> chain = focusChain.values();
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+    client->findChild<QWidget *>(FromUtf8(Command1))->setFocus();
+}
+
+void MainWindow::ConnectEvents()
+{
+    QWidget *client = centralWidget();
+    connect(client->findChild<PictureControl *>(FromUtf8(ImageControl(ConfirmImage))), &PictureControl::clicked, this,
+            [this] { events_.ConfirmNames(); });
+    connect(client->findChild<QPushButton *>(FromUtf8(Command1)), &QPushButton::clicked, this,
+            [this] { events_.Deal(); });
+    connect(client->findChild<QComboBox *>(FromUtf8(Combo1)), &QComboBox::activated, this,
+            [this] { events_.ChooseQuestion(); });
+}
+
+void MainWindow::BuildMenu()
+{
+    // The tree comes as rows with levels; the open submenu of each level is
+    // the parent of the deeper rows that follow it.
+    QMenu *openAtLevel[5] = {};
+    for (const MenuEntry &entry : MenuTree) {
+        const QString caption = FromUtf8(entry.caption);
+        QAction *action = nullptr;
+        if (CommandOf(entry) == MenuCommand::OpenSubmenu) {
+            QMenu *menu = entry.level == 0 ? menuBar()->addMenu(caption) : openAtLevel[entry.level - 1]->addMenu(caption);
+            menu->setObjectName(FromUtf8(entry.control));
+            openAtLevel[entry.level] = menu;
+            action = menu->menuAction();
+        } else {
+            action = entry.level == 0 ? menuBar()->addAction(caption) : openAtLevel[entry.level - 1]->addAction(caption);
+        }
+        action->setObjectName(FromUtf8(entry.control));
+        if (CommandOf(entry) == MenuCommand::AssignNames)
+            connect(action, &QAction::triggered, this, [this] { events_.AssignNames(); });
+        else if (CommandOf(entry) == MenuCommand::PickFigure)
+            connect(action, &QAction::triggered, this,
+                    [this, figure = entry.figure, rank = entry.rank] { events_.SelectFigure(figure, rank); });
+    }
+}
+
+void MainWindow::UseScreenRatio(qreal screenRatio)
+{
+    for (PictureControl *picture : centralWidget()->findChildren<PictureControl *>())
+        picture->UseScreenRatio(screenRatio);
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    QWindow *native = windowHandle();
+    if (native && !followsScreen_) {
+        followsScreen_ = true;
+        connect(native, &QWindow::screenChanged, this,
+                [this](QScreen *screen) { UseScreenRatio(screen ? screen->devicePixelRatio() : 1.0); });
+    }
+}
+
+void MainWindow::SaveNames()
+{
+    if (saved_)
+        return;
+    saved_ = true;
+    saveFailed_ = !names_.Save(events_.Unload());
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    timer1_->stop();
+    SaveNames();
+    event->accept();
+}
+
+} // namespace zarvel

@@ -1,0 +1,130 @@
+#include "catalogue.h"
+#include "menu_tree.h"
+#include "figure_match_table.h"
+#include "reveal_step_table.h"
+#include "name_lines.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace zarvel::test {
+namespace {
+
+TEST(RevealStepTable, FollowsTheRowsAndColumnsOfTheTable)
+{
+    std::set<int> slots;
+    for (int k = 1; k <= LastLaidStep; ++k) {
+        const RevealStepEntry &entry = RevealStepTable[static_cast<std::size_t>(k - 1)];
+        const int row = (k - 1) / 5 + 1;
+        const int column = (k - 1) % 5 + 1;
+        const int expected = row <= 4 ? 46 + 4 * (column - 1) + (row - 1) : 65 + 5 * (row - 5) + column;
+        EXPECT_EQ(entry.slotImage, expected) << "step " << k;
+        EXPECT_EQ(entry.column, column) << "step " << k;
+        slots.insert(entry.slotImage);
+    }
+    EXPECT_EQ(slots.size(), 31u);
+    EXPECT_EQ(*slots.begin(), 46);
+    EXPECT_EQ(*slots.rbegin(), 76);
+}
+
+TEST(FigureMatchTable, LooksForTheChosenFiguresOwnCard)
+{
+    // Queens are suit + 1, kings 11 + suit, jacks 16 + suit.
+    std::set<int> figures;
+    for (const FigureMatch &row : FigureMatchTable) {
+        const int suit = row.figure <= 4 ? row.figure - 1 : row.figure <= 14 ? row.figure - 11 : row.figure - 16;
+        const int rank = row.figure <= 4 ? 7 : row.figure <= 14 ? 8 : 6;
+        EXPECT_EQ(row.code, 10 * suit + rank) << "figure " << row.figure;
+        EXPECT_EQ(row.faceImage, row.code);
+        figures.insert(row.figure);
+    }
+    EXPECT_EQ(figures.size(), 12u);
+    EXPECT_EQ(MatchFigure(0, 7), nullptr);
+    EXPECT_EQ(MatchFigure(11, 9), nullptr);
+    EXPECT_EQ(MatchFigure(1, 0), nullptr);
+}
+
+TEST(MenuTree, EveryFigureItemSetsAValidPair)
+{
+    int picks = 0;
+    for (const MenuEntry &entry : MenuTree) {
+        if (entry.figure == 0)
+            continue;
+        ++picks;
+        const bool girl = entry.figure >= 1 && entry.figure <= 4 && (entry.rank == 1 || entry.rank == 2);
+        const bool man = entry.rank == 3 && ((entry.figure >= 11 && entry.figure <= 14) || (entry.figure >= 16 && entry.figure <= 19));
+        EXPECT_TRUE(girl || man) << entry.control;
+        EXPECT_EQ(entry.level, entry.rank == 3 ? 4 : 3) << entry.control;
+    }
+    EXPECT_EQ(picks, 16);
+}
+
+TEST(PictureNames, NameRankAndSuitInTheGenitiveTheBackAndTheOkPicture)
+{
+    EXPECT_EQ(PictureName(7), "Дама червей");
+    EXPECT_EQ(PictureName(9), "Туз червей");
+    EXPECT_EQ(PictureName(11), "Шестёрка бубен");
+    EXPECT_EQ(PictureName(26), "Валет треф");
+    EXPECT_EQ(PictureName(38), "Король пик");
+    EXPECT_EQ(PictureName(35), "Десятка пик");
+    EXPECT_EQ(PictureName(77), "Рубашка");
+    EXPECT_EQ(PictureName(45), "Ок");
+    for (int none : {0, 10, 20, 30, 40, 46, -1})
+        EXPECT_EQ(PictureName(none), "") << none;
+}
+
+TEST(Catalogue, CarriesTheThirtySixFacesTheOkPictureAndTheBack)
+{
+    const std::vector<int> &pictures = CataloguePictures();
+    EXPECT_EQ(pictures.size(), 38u);
+    EXPECT_EQ(pictures.front(), 1);
+    EXPECT_EQ(std::count(pictures.begin(), pictures.end(), 10), 0);
+    EXPECT_EQ(pictures[pictures.size() - 2], 45);
+    EXPECT_EQ(pictures.back(), 77);
+    EXPECT_EQ(PictureFileName(17, 1), "image17.png");
+    EXPECT_EQ(PictureFileName(77, 2), "image77@2x.png");
+}
+
+struct LinesCase {
+    const char *name;
+    std::string bytes;
+    bool complete;
+    LinesRead lines;
+};
+
+// Names the case in test output (printing the bytes would read padding).
+void PrintTo(const LinesCase &c, std::ostream *out) { *out << c.name; }
+
+class NameLinesSplit : public ::testing::TestWithParam<LinesCase> {};
+
+TEST_P(NameLinesSplit, FollowsTheReadingRules)
+{
+    const LinesCase &c = GetParam();
+    EXPECT_EQ(SplitNameLines(c.bytes, c.complete), c.lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, NameLinesSplit,
+    ::testing::Values(
+        LinesCase{"FourLines", "a\r\nb\r\nc\r\nd\r\n", true, LinesRead{"a", "b", "c", "d"}},
+        LinesCase{"FifthLineIgnored", "a\r\nb\r\nc\r\nd\r\ne\r\nf", true, LinesRead{"a", "b", "c", "d"}},
+        LinesCase{"LastLineWithoutEnd", "a\r\nb\r\nc\r\nd", true, LinesRead{"a", "b", "c", "d"}},
+        LinesCase{"ThreeLines", "a\r\nb\r\nc\r\n", true, LinesRead{"a", "b", "c"}},
+        LinesCase{"Empty", "", true, LinesRead{}},
+        LinesCase{"LoneCr", "a\rb\rc\rd\r", true, LinesRead{"a", "b", "c", "d"}},
+        LinesCase{"LoneLf", "a\nb\nc\nd\n", true, LinesRead{"a", "b", "c", "d"}},
+        LinesCase{"CrCrIsAnEmptyLine", "a\r\rc\rd\r", true, LinesRead{"a", "", "c", "d"}},
+        LinesCase{"LfCrIsTwoLineEnds", "a\n\rc\rd", true, LinesRead{"a", "", "c", "d"}},
+        LinesCase{"EmptyNames", "\r\n\r\n\r\n\r\n", true, LinesRead{"", "", "", ""}},
+        LinesCase{"VerbatimPunctuation", " a, \"b\"\r\nb\r\nc\r\nd\r\n", true, LinesRead{" a, \"b\"", "b", "c", "d"}},
+        LinesCase{"NulBytesStay", std::string("a\0b\r\nb\r\nc\r\nd", 12), true,
+                  LinesRead{std::string("a\0b", 3), "b", "c", "d"}},
+        LinesCase{"CutFourthLineIsShort", "a\r\nb\r\nc\r\nddd", false, LinesRead{"a", "b", "c"}},
+        LinesCase{"FourLinesEndingBeforeTheCut", "a\r\nb\r\nc\r\nd\r\nxx", false, LinesRead{"a", "b", "c", "d"}},
+        LinesCase{"CutAfterTheFourthCr", "a\r\nb\r\nc\r\nd\r", false, LinesRead{"a", "b", "c", "d"}},
+        LinesCase{"CutAfterTheThirdCr", "a\r\nb\r\nc\r", false, LinesRead{"a", "b", "c"}}),
+    [](const ::testing::TestParamInfo<LinesCase> &info) { return info.param.name; });
+
+} // namespace
+} // namespace zarvel::test

@@ -1,0 +1,307 @@
+#include "window_fixture.h"
+
+#include "catalogue.h"
+#include "questions.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace zarvel::test {
+namespace {
+
+TEST_F(WindowTest, ClientAreaIsFixedBelowTheMenuBar)
+{
+    EXPECT_EQ(window.windowTitle(), "Zarvel");
+    EXPECT_EQ(window.centralWidget()->size(), QSize(747, 535));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "the window is not resizable";
+}
+
+struct Place {
+    const char *name;
+    QRect rect;
+};
+
+TEST_F(WindowTest, EveryControlStandsAtItsPlace)
+{
+    const Place places[] = {
+        {"Combo1", Twips(240, 120, 3255, 315)},     {"Text1", Twips(1320, 3240, 975, 285)},
+        {"Text2", Twips(3120, 3240, 855, 285)},     {"Text3", Twips(6720, 3240, 975, 285)},
+        {"Text4", Twips(8400, 3240, 855, 285)},     {"Label1", Twips(1320, 3240, 1695, 375)},
+        {"Label2", Twips(3240, 3240, 1455, 375)},   {"Label3", Twips(6840, 3240, 1335, 375)},
+        {"Label4", Twips(8520, 3240, 1455, 375)},   {"Label5", Twips(120, 7560, 5535, 375)},
+        {"Command1", Twips(9720, 7320, 1215, 375)}, {"Image40", Twips(1200, 1680, 1455, 1575)},
+        {"Image41", Twips(3000, 1680, 1215, 1455)}, {"Image42", Twips(4800, 1680, 1095, 1575)},
+        {"Image43", Twips(6600, 1680, 1335, 1575)}, {"Image44", Twips(8280, 1680, 1455, 1575)},
+        {"Image45", Twips(4920, 3240, 765, 300)},   {"Image77", Twips(0, 4440, 1125, 1440)},
+        {"Image1", Twips(120, 240, 1065, 1440)},    {"Image19", Twips(2640 + 960, 240, 1065, 1440)},
+        {"Image31", Twips(7440, 240, 1065, 1440)},  {"Image10", Twips(1320, 240, 975, 1575)},
+        {"Image46", Twips(1200, 3960, 1335, 1575)}, {"Image49", Twips(1200, 4320, 1335, 1935)},
+        {"Image76", Twips(1200, 4680, 1335, 2055)}, {"Image50", Twips(3000, 3960, 1215, 1455)},
+        {"Image57", Twips(4800, 4320, 1215, 1455)}, {"Image61", Twips(6720, 4320, 1335, 1455)},
+        {"Image65", Twips(8520, 4320, 1215, 1455)}, {"Image68", Twips(4800, 4440, 1215, 1455)},
+        {"Image75", Twips(8520, 4560, 1215, 1455)},
+    };
+    for (const Place &place : places)
+        EXPECT_EQ(Control(QString::fromUtf8(place.name))->geometry(), place.rect) << place.name;
+}
+
+TEST_F(WindowTest, OpensShowingOnlyTheQuestionTheButtonAndTheEmptyAnswer)
+{
+    EXPECT_EQ(Control<QComboBox>("Combo1")->currentText(), "Любовные вопросы");
+    EXPECT_TRUE(Control<QComboBox>("Combo1")->isEditable());
+    EXPECT_EQ(Control<QComboBox>("Combo1")->count(), static_cast<int>(Questions.size()));
+    EXPECT_EQ(Control<QComboBox>("Combo1")->itemText(17), "Кто богаче?");
+    EXPECT_EQ(Control<QPushButton>("Command1")->text(), "Раскинуть");
+    EXPECT_TRUE(Control<QLabel>("Label5")->isVisible());
+    EXPECT_EQ(Control<QLabel>("Label5")->text(), "");
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_FALSE(Control(QStringLiteral("Text%1").arg(i))->isVisible());
+        EXPECT_FALSE(Control(QStringLiteral("Label%1").arg(i))->isVisible());
+        EXPECT_EQ(Control<QLineEdit>(QStringLiteral("Text%1").arg(i))->text(), "Имя");
+        EXPECT_EQ(Control<QLineEdit>(QStringLiteral("Text%1").arg(i))->accessibleName(), QStringLiteral("Имя %1").arg(i));
+    }
+    for (int n = 1; n <= 77; ++n)
+        EXPECT_FALSE(Image(n)->isVisible() && !Image(n)->Picture().isNull()) << "Image" << n << " shows a card";
+    EXPECT_EQ(window.focusWidget(), Control("Command1"));
+    const QFontInfo font(Control<QLabel>("Label3")->font());
+    EXPECT_TRUE(font.bold());
+    EXPECT_EQ(font.pointSize(), 12);
+    EXPECT_TRUE(font.family() == "MS Sans Serif" || font.family() == "Liberation Sans") << font.family().toStdString();
+}
+
+TEST_F(WindowTest, LowerCardsAndNameBoxesAreDrawnInFront)
+{
+    // Siblings later in the list are drawn over earlier ones.
+    const QObjectList order = window.centralWidget()->children();
+    auto before = [&](const char *back, const char *front) {
+        return order.indexOf(Control(QString::fromUtf8(back))) < order.indexOf(Control(QString::fromUtf8(front)));
+    };
+    const std::vector<std::vector<const char *>> columns = {
+        {"Image46", "Image47", "Image48", "Image49", "Image66", "Image71", "Image76"},
+        {"Image50", "Image51", "Image52", "Image53", "Image67", "Image72"},
+        {"Image54", "Image55", "Image56", "Image57", "Image68", "Image73"},
+        {"Image58", "Image59", "Image60", "Image61", "Image69", "Image74"},
+        {"Image62", "Image63", "Image64", "Image65", "Image70", "Image75"}};
+    for (const auto &column : columns) {
+        for (std::size_t row = 1; row < column.size(); ++row)
+            EXPECT_TRUE(before(column[row - 1], column[row])) << column[row] << " over " << column[row - 1];
+    }
+    for (const char *label : {"Label1", "Label2", "Label3", "Label4"})
+        EXPECT_TRUE(before(label, "Text1") && before(label, "Text4")) << label;
+    EXPECT_TRUE(before("Label5", "Image50"));
+    EXPECT_TRUE(before("Image45", "Label1"));
+}
+
+TEST_F(WindowTest, TheMenuTreeReadsAsDesigned)
+{
+    QStringList tree;
+    std::function<void(const QList<QAction *> &, int)> walk = [&](const QList<QAction *> &actions, int level) {
+        for (QAction *action : actions) {
+            tree << QString(level, QLatin1Char('.')) + action->text();
+            EXPECT_TRUE(action->isEnabled());
+            EXPECT_FALSE(action->isCheckable());
+            EXPECT_TRUE(action->shortcut().isEmpty());
+            if (action->menu())
+                walk(action->menu()->actions(), level + 1);
+        }
+    };
+    walk(window.menuBar()->actions(), 0);
+    const QStringList expected = {
+        "Гадание", ".Девушки", "..На 4 короля", "...Вы-дама бубен-молодая", "...Вы-дама черви-замужняя",
+        "...Вы-дама крести", "...Вы-дама вини-бабушка", "..На 4 вальта", "...Вы-дама бубен-молодая",
+        "...Вы-дама черви-замужняя", "...Вы-дама крести", "...Вы-дама вини-бабушка", ".Парня", "..На 4 дамы",
+        "...Вы-король (мужчина)", "....Король черви-замужний", "....Король-буби-молодой",
+        "....Король-крести-богатый", "....Король-вини-дедушка", "...Вы-валет (парень)",
+        "....Валет черви-замужний", "....Валет-буби-молодой", "....Валет-крести-богатый", "....Валет-вини",
+        "Назначить имена"};
+    EXPECT_EQ(tree, expected);
+}
+
+TEST_F(WindowTest, AFigurePickShowsTheGroupAndTheLabelsFollowAtTheNextTick)
+{
+    Trigger("Вы_король_мужчина"); // only opens a submenu: nothing happens
+    EXPECT_EQ(window.State().ChosenFigure, 0);
+    Trigger("на_вальтов_дама_черви");
+    EXPECT_EQ(window.State().ChosenFigure, 1);
+    EXPECT_EQ(window.State().ChosenRank, 2);
+    const int row[] = {6, 26, 9, 16, 36};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_TRUE(ShowsPictureOf(40 + i, row[i])) << "Image" << 40 + i;
+        EXPECT_EQ(Image(40 + i)->size(), QSize(71, 96));
+        EXPECT_EQ(Image(40 + i)->accessibleName(), QString::fromStdString(PictureName(row[i])));
+    }
+    EXPECT_EQ(Image(42)->accessibleName(), "Туз червей");
+    // Sharp on any screen: as many picture pixels as screen pixels.
+    const QPixmap &ace = Image(42)->Picture();
+    EXPECT_EQ(ace.devicePixelRatio(), window.devicePixelRatio());
+    EXPECT_EQ(ace.size(), QSize(71, 96) * window.devicePixelRatio());
+    EXPECT_FALSE(Control("Label1")->isVisible());
+    EXPECT_TRUE(TicksUntil([&] { return Control("Label1")->isVisible(); }));
+    EXPECT_EQ(Control<QLabel>("Label4")->text(), "Имя");
+}
+
+TEST_F(WindowTest, PicturesAreDrawnAnewForAScreenOfAnotherRatio)
+{
+    Trigger("на_вальтов_дама_черви");
+    const QRect place = Image(40)->geometry();
+    for (qreal ratio : {2.0, 1.0}) {
+        window.UseScreenRatio(ratio);
+        EXPECT_EQ(Image(40)->Picture().devicePixelRatio(), ratio);
+        EXPECT_EQ(Image(40)->Picture().size(), QSize(71, 96) * ratio);
+        EXPECT_EQ(Image(40)->geometry(), place);
+        EXPECT_EQ(Image(77)->Picture().size(), QSize(75, 96) * ratio);
+        EXPECT_EQ(Image(40)->accessibleName(), "Валет червей");
+    }
+}
+
+TEST_F(WindowTest, NamesAreTypedAndConfirmedWithTheOkPicture)
+{
+    Trigger("Назначить_имена");
+    EXPECT_FALSE(Control("Text1")->isVisible()) << "no figure chosen yet";
+    Trigger("Король_буби_молодой");
+    Trigger("Назначить_имена");
+    EXPECT_TRUE(Control("Text1")->isVisible());
+    EXPECT_TRUE(Image(45)->isVisible());
+    EXPECT_EQ(Image(45)->accessibleName(), "Ок");
+    auto *box = Control<QLineEdit>("Text2");
+    box->clear();
+    Type(box, QStringLiteral("Мария"));
+    QTest::mouseClick(Image(45), Qt::LeftButton);
+    EXPECT_FALSE(Control("Text2")->isVisible());
+    EXPECT_FALSE(Image(45)->isVisible());
+    EXPECT_TRUE(Control("Label2")->isVisible());
+    EXPECT_EQ(Control<QLabel>("Label2")->text(), "Мария");
+}
+
+TEST_F(WindowTest, TheOkPictureIsAButtonForScreenReadersAndTheKeyboard)
+{
+    Trigger("Король_буби_молодой");
+    Trigger("Назначить_имена");
+    QAccessibleInterface *ok = QAccessible::queryAccessibleInterface(Image(45));
+    ASSERT_NE(ok, nullptr);
+    EXPECT_EQ(ok->role(), QAccessible::Button);
+    EXPECT_EQ(ok->text(QAccessible::Name), "Ок");
+    ok->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_FALSE(Control("Text1")->isVisible());
+
+    Trigger("Назначить_имена");
+    Image(45)->setFocus();
+    QTest::keyClick(Image(45), Qt::Key_Space);
+    EXPECT_FALSE(Control("Text1")->isVisible());
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(Image(40));
+    EXPECT_EQ(face->role(), QAccessible::Graphic);
+    EXPECT_EQ(face->text(QAccessible::Name), "Дама червей");
+    EXPECT_FALSE(face->state().invisible);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(Image(46))->state().invisible) << "an empty slot is not announced";
+}
+
+TEST_F(WindowTest, TheNameBoxesContextMenuIsRussian)
+{
+    std::unique_ptr<QMenu> menu(Control<QLineEdit>("Text1")->createStandardContextMenu());
+    QStringList texts;
+    for (QAction *action : menu->actions())
+        texts << action->text().remove(QLatin1Char('&'));
+    EXPECT_TRUE(texts.join(' ').contains("Копировать")) << texts.join(", ").toStdString();
+}
+
+TEST_F(WindowTest, PickingAQuestionShowsItButTypingDoesNot)
+{
+    auto *combo = Control<QComboBox>("Combo1");
+    combo->setFocus();
+    QTest::keyClicks(combo, "abc");
+    EXPECT_EQ(Control<QLabel>("Label5")->text(), "");
+    combo->showPopup();
+    QTest::keyClick(combo->view(), Qt::Key_Down);
+    QTest::keyClick(combo->view(), Qt::Key_Return);
+    EXPECT_EQ(Control<QLabel>("Label5")->text(), "Кто меня хочет?");
+}
+
+class ScriptedReading : public WindowTest {
+protected:
+    // The ace of hearts in slot 1, the king of clubs in every other slot.
+    ScriptedReading() : WindowTest(LayoutDraws(9, {28})) {}
+};
+
+TEST_F(ScriptedReading, AWholeReadingFromTheMenuToTheAnswer)
+{
+    Trigger("Король_крести_богатый");
+    Trigger("Назначить_имена");
+    Control<QLineEdit>("Text2")->setText("Ольга");
+    QTest::mouseClick(Image(45), Qt::LeftButton);
+    auto *combo = Control<QComboBox>("Combo1");
+    combo->setCurrentIndex(9);
+    emit combo->activated(9);
+    EXPECT_EQ(Control<QLabel>("Label5")->text(), "Кто ревнует?");
+
+    QTest::mouseClick(Control("Command1"), Qt::LeftButton);
+    EXPECT_EQ(window.State().RevealState, RevealState::Running);
+    for (int n = 46; n <= 76; ++n)
+        EXPECT_FALSE(Image(n)->isVisible());
+    ASSERT_TRUE(TicksUntil([&] { return window.State().RevealState == RevealState::Stopped; }));
+
+    EXPECT_TRUE(ShowsPictureOf(46, 77)) << "the ace of hearts lies face down";
+    EXPECT_EQ(Image(46)->size(), QSize(75, 96));
+    EXPECT_TRUE(ShowsPictureOf(50, 28)) << "the king of clubs face up in column 2";
+    EXPECT_EQ(Image(50)->geometry(), QRect(200, 264, 71, 96));
+    EXPECT_EQ(Image(50)->accessibleName(), "Король треф");
+    EXPECT_FALSE(Image(54)->isVisible());
+    EXPECT_EQ(Control<QLabel>("Label5")->text(), "Кто ревнует?-Ольга");
+}
+
+TEST_F(ScriptedReading, ASlotGivenTheBackThenAFaceNarrowsInPlace)
+{
+    Trigger("Король_крести_богатый");
+    QTest::mouseClick(Control("Command1"), Qt::LeftButton);
+    ASSERT_TRUE(TicksUntil([&] { return window.State().RevealState == RevealState::Stopped; }));
+    // Image50 took the back and then the face within one step.
+    EXPECT_EQ(Image(50)->pos(), QPoint(200, 264));
+    EXPECT_EQ(Image(50)->width(), 71);
+    EXPECT_EQ(Image(46)->width(), 75);
+}
+
+class NoFindReading : public WindowTest {
+protected:
+    // Sixes of hearts only: the querent's card is never dealt.
+    NoFindReading() : WindowTest(LayoutDraws(1, {1})) {}
+};
+
+TEST_F(NoFindReading, LaysAll31CardsFaceDownAndAnswersNotDealt)
+{
+    Trigger("На_королей_дама_вини");
+    QTest::mouseClick(Control("Command1"), Qt::LeftButton);
+    ASSERT_TRUE(TicksUntil([&] { return Control<QLabel>("Label5")->text().endsWith("-Не выпало"); }));
+    EXPECT_EQ(Control<QLabel>("Label5")->text(), "Любовные вопросы-Не выпало");
+    for (int n = 46; n <= 76; ++n) {
+        EXPECT_TRUE(Image(n)->isVisible()) << n;
+        EXPECT_TRUE(ShowsPictureOf(n, 77)) << n;
+        EXPECT_EQ(Image(n)->size(), QSize(75, 96)) << n;
+        EXPECT_EQ(Image(n)->accessibleName(), "Рубашка") << n;
+    }
+    EXPECT_EQ(Image(76)->pos(), QPoint(80, 312));
+    EXPECT_EQ(window.State().RevealState, RevealState::Running) << "a reveal without a find keeps running";
+}
+
+TEST_F(WindowTest, ClosingSavesTheBoxesNotTheLabels)
+{
+    Trigger("Король_буби_молодой");
+    Trigger("Назначить_имена");
+    Control<QLineEdit>("Text1")->setText("Ёлка, \"Ж\"");
+    Control<QLineEdit>("Text3")->setText("");
+    window.close();
+    QFile file(namesFile.Path());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("\xA8\xEB\xEA\xE0, \"\xC6\"\r\n\xC8\xEC\xFF\r\n\r\n\xC8\xEC\xFF\r\n"));
+    EXPECT_TRUE(failures.isEmpty());
+}
+
+} // namespace
+} // namespace zarvel::test

@@ -1,0 +1,130 @@
+#include "names_file.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zarvel::test {
+namespace {
+
+const QByteArray Ima = "\xC8\xEC\xFF"; // "Имя" in Windows-1251
+
+class NamesFileTest : public ::testing::Test {
+protected:
+    QString Path() const { return folder.filePath(QStringLiteral("zarvel/Zarvel.TXT")); }
+    void Put(const QByteArray &bytes) const
+    {
+        QDir().mkpath(folder.filePath(QStringLiteral("zarvel")));
+        QFile file(Path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray Bytes() const
+    {
+        QFile file(Path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    QTemporaryDir folder;
+};
+
+TEST_F(NamesFileTest, LivesInTheConfigurationFolder)
+{
+    EXPECT_EQ(NamesFile::DefaultPath(), qEnvironmentVariable("XDG_CONFIG_HOME") + "/zarvel/Zarvel.TXT");
+}
+
+TEST_F(NamesFileTest, TheFirstRunWritesTheInitialTextsAndCreatesTheFolderOwnerOnly)
+{
+    const NamesFile file(Path());
+    EXPECT_TRUE(file.Read().empty());
+    EXPECT_EQ(file.Write({"Имя", "Имя", "Имя", "Имя"}), "");
+    EXPECT_EQ(Bytes(), Ima + "\r\n" + Ima + "\r\n" + Ima + "\r\n" + Ima + "\r\n");
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(Path()).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0600u);
+    EXPECT_EQ(QDir(folder.filePath("zarvel")).entryList(QDir::Files), QStringList{"Zarvel.TXT"}) << "no temporary file left";
+}
+
+TEST_F(NamesFileTest, NamesSurviveAWriteAndARead)
+{
+    const NamesFile file(Path());
+    const NameLines names = {" Аня, \"Ёж\"", "", "Łukasz ♥ 😀", "Zoë"};
+    EXPECT_EQ(file.Write(names), "");
+    // Characters outside Windows-1251 become one "?" each; the rest stays.
+    EXPECT_EQ(file.Read(), (LinesRead{" Аня, \"Ёж\"", "", "?ukasz ? ?", "Zo?"}));
+    EXPECT_EQ(NamesFile::Encode({"\x1a", "a", "b", "c"}).left(3), QByteArray("\x1a\r\n"));
+}
+
+TEST_F(NamesFileTest, AnExistingFileKeepsItsPermissions)
+{
+    Put("a\r\nb\r\nc\r\nd\r\n");
+    ::chmod(QFile::encodeName(Path()).constData(), 0640);
+    EXPECT_EQ(NamesFile(Path()).Write({"1", "2", "3", "4"}), "");
+    EXPECT_EQ(Bytes(), "1\r\n2\r\n3\r\n4\r\n");
+    struct stat status {};
+    ::stat(QFile::encodeName(Path()).constData(), &status);
+    EXPECT_EQ(status.st_mode & 0777, 0640u);
+}
+
+struct ReadCase {
+    const char *name;
+    QByteArray bytes;
+    LinesRead names;
+};
+
+// Names the case in test output (printing the bytes would read padding).
+void PrintTo(const ReadCase &c, std::ostream *out) { *out << c.name; }
+
+class NamesFileRead : public NamesFileTest, public ::testing::WithParamInterface<ReadCase> {};
+
+TEST_P(NamesFileRead, FollowsTheReadingRules)
+{
+    Put(GetParam().bytes);
+    EXPECT_EQ(NamesFile(Path()).Read(), GetParam().names);
+}
+
+const QByteArray Long(NamesFile::ReadLimit, 'x');
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, NamesFileRead,
+    ::testing::Values(
+        ReadCase{"FourLines", Ima + "\r\nb\r\nc\r\nd\r\n", LinesRead{"Имя", "b", "c", "d"}},
+        ReadCase{"FifthLineIgnored", "a\r\nb\r\nc\r\nd\r\ne\r\n", LinesRead{"a", "b", "c", "d"}},
+        ReadCase{"NoFinalLineEnd", "a\r\nb\r\nc\r\nd", LinesRead{"a", "b", "c", "d"}},
+        ReadCase{"ThreeLines", "a\r\nb\r\nc\r\n", LinesRead{"a", "b", "c"}},
+        ReadCase{"EmptyFile", "", LinesRead{}},
+        ReadCase{"LoneCrAndLf", "a\rb\nc\r\nd", LinesRead{"a", "b", "c", "d"}},
+        ReadCase{"NulAndUnassignedBytes", QByteArray("\0a\r\n\x98\r\nc\r\nd", 11),
+                 LinesRead{std::string("\0a", 2), "\u0098", "c", "d"}},
+        ReadCase{"LinesEndingWithinTheLimit", "a\r\nb\r\nc\r\nd\r\n" + Long, LinesRead{"a", "b", "c", "d"}},
+        ReadCase{"FourthLineCutByTheLimit", "a\r\nb\r\nc\r\n" + Long, LinesRead{"a", "b", "c"}},
+        ReadCase{"FirstLineLongerThanTheLimit", Long + "\r\nb\r\nc\r\nd\r\n", LinesRead{}}),
+    [](const ::testing::TestParamInfo<ReadCase> &info) { return info.param.name; });
+
+TEST_F(NamesFileTest, AFifoAFolderOrADeviceCountsAsUnreadableAtOnce)
+{
+    QDir().mkpath(folder.filePath("zarvel"));
+    const QByteArray path = QFile::encodeName(Path());
+    QElapsedTimer clock;
+    clock.start();
+
+    ASSERT_EQ(::mkfifo(path.constData(), 0600), 0);
+    EXPECT_TRUE(NamesFile(Path()).Read().empty());
+    ::unlink(path.constData());
+
+    QDir().mkpath(Path());
+    EXPECT_TRUE(NamesFile(Path()).Read().empty());
+    QDir().rmdir(Path());
+
+    ASSERT_EQ(::symlink("/dev/zero", path.constData()), 0);
+    EXPECT_TRUE(NamesFile(Path()).Read().empty());
+    EXPECT_LT(clock.elapsed(), 1000);
+}
+
+} // namespace
+} // namespace zarvel::test
