@@ -1,6 +1,7 @@
 #include "clock_random_source.h"
 
 #include <chrono>
+#include <ctime>
 
 namespace zarvel {
 
@@ -27,8 +28,16 @@ ClockRandomSource::ClockRandomSource(Clock clock)
 {
 }
 
-std::uint64_t ClockRandomSource::SteadyClockNanoseconds()
+std::uint64_t ClockRandomSource::CoarseClockNanoseconds()
 {
+#ifdef CLOCK_MONOTONIC_COARSE
+    // The deal reads the clock before each of its thousands of draws: the
+    // coarse clock costs a third of the precise one, and the fold in
+    // ReseedFromClock does not need fine readings to keep moving.
+    timespec coarse{};
+    if (clock_gettime(CLOCK_MONOTONIC_COARSE, &coarse) == 0)
+        return static_cast<std::uint64_t>(coarse.tv_sec) * 1'000'000'000U + static_cast<std::uint64_t>(coarse.tv_nsec);
+#endif
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
     return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
 }

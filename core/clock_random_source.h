@@ -17,12 +17,12 @@ public:
     using Clock = std::uint64_t (*)();
 
     // The clock is injectable so tests can freeze it.
-    explicit ClockRandomSource(Clock clock = SteadyClockNanoseconds);
+    explicit ClockRandomSource(Clock clock = CoarseClockNanoseconds);
 
     void ReseedFromClock() override;
     float NextValue() override;
 
-    static std::uint64_t SteadyClockNanoseconds();
+    static std::uint64_t CoarseClockNanoseconds();
 
 private:
     std::uint64_t Advance();

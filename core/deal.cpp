@@ -7,10 +7,8 @@
 #include "reveal.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 
 namespace zarvel {
 
@@ -39,35 +37,15 @@ std::uint64_t RefusedDraws(int rank)
     return refused;
 }
 
-// The deal's slots, mirrored as bytes (every value is below 40) so that
-// finding a code is one memchr: a deal searches them twice per draw. Every
-// change goes to the reading state at once too.
-class Slots {
-public:
-    explicit Slots(ReadingState &state) : state_(state)
-    {
-        for (int k = 1; k <= DealSlotCount; ++k)
-            state_.DealCards[k] = NoCard;
+// The lowest slot from `from` to 39 holding `code`, or 0 when none does.
+int FirstSlotHolding(const ReadingState &state, int from, int code)
+{
+    for (int k = from; k <= LastDrawnSlot; ++k) {
+        if (state.DealCards[k] == code)
+            return k;
     }
-
-    // The lowest slot from `from` to 39 holding `value`, or 0 when none does.
-    int Find(int from, int value) const
-    {
-        const void *at = std::memchr(&bytes_[static_cast<std::size_t>(from)], value,
-                                     static_cast<std::size_t>(LastDrawnSlot - from + 1));
-        return at == nullptr ? 0 : static_cast<int>(static_cast<const unsigned char *>(at) - bytes_.data());
-    }
-    int operator[](int k) const { return bytes_[static_cast<std::size_t>(k)]; }
-    void Set(int k, int code)
-    {
-        bytes_[static_cast<std::size_t>(k)] = static_cast<unsigned char>(code);
-        state_.DealCards[k] = static_cast<CardCode>(code);
-    }
-
-private:
-    ReadingState &state_;
-    std::array<unsigned char, LastDrawnSlot + 1> bytes_{}; // [0] unused
-};
+    return 0;
+}
 
 } // namespace
 
@@ -79,7 +57,8 @@ bool IsRefusedDraw(int rank, int x)
 int DrawLayout(ReadingState &state, RandomSource &random)
 {
     const std::uint64_t refused = RefusedDraws(state.ChosenRank);
-    Slots slots(state);
+    for (int k = 1; k <= DealSlotCount; ++k)
+        state.DealCards[k] = NoCard;
 
     // New codes enter only through slot 1; a code placed further on is at
     // once searched for and cleared at its earliest place, which moves
@@ -92,17 +71,17 @@ int DrawLayout(ReadingState &state, RandomSource &random)
         if ((refused >> x & 1U) != 0)
             continue;
         if (x != NoCard) {
-            if (slots[1] == NoCard) {
-                slots.Set(1, x);
+            if (state.DealCards[1] == NoCard) {
+                state.DealCards[1] = static_cast<CardCode>(x);
                 continue;
             }
-            if (const int gap = slots.Find(2, NoCard))
-                slots.Set(gap, x);
+            if (const int gap = FirstSlotHolding(state, 2, NoCard))
+                state.DealCards[gap] = static_cast<CardCode>(x);
         }
-        const int found = slots.Find(1, x);
+        const int found = FirstSlotHolding(state, 1, x);
         if (found == 0)
             return draws;
-        slots.Set(found, NoCard);
+        state.DealCards[found] = NoCard;
     }
 }
 

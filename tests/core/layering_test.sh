@@ -4,7 +4,7 @@
 # toolkit, front end or storage.
 set -eu
 core=$1
-standard=" algorithm array cassert cmath cstddef cstdint cstdio cstdlib cstring chrono deque functional limits map \
+standard=" algorithm array cassert cmath cstddef cstdint cstdio cstdlib cstring ctime chrono deque functional limits map \
 memory optional random set stdexcept string string_view utility vector "
 failures=0
 for file in "$core"/*.h "$core"/*.cpp; do
