@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 
+#include <array>
 #include <cstdio>
 
 namespace zarvel {
@@ -10,18 +11,16 @@ namespace {
 
 // Qt's own command-line options, which QApplication takes from the
 // arguments itself; accepted here so they never count as unknown.
-const char *const QtOptionsWithValue[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
-                                          "qwindowgeometry", "qwindowtitle", "qwindowicon", "display",
-                                          "geometry", "style", "stylesheet", "session", "name", "title"};
-const char *const QtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+const std::array QtOptionsWithValue = {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+    "qwindowtitle", "qwindowicon", "display", "geometry", "style", "stylesheet", "session", "name", "title"};
+const std::array QtFlags = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
-const char *const HelpText =
-    "Использование: zarvel [параметры]\n"
-    "Заврел — любовное гадание на 36 картах.\n"
-    "\n"
-    "Параметры:\n"
-    "  -h, --help     показать эту справку и выйти\n"
-    "  -v, --version  показать версию и выйти\n";
+const char *const HelpText = "Использование: zarvel [параметры]\n"
+                             "Заврел — любовное гадание на 36 картах.\n"
+                             "\n"
+                             "Параметры:\n"
+                             "  -h, --help     показать эту справку и выйти\n"
+                             "  -v, --version  показать версию и выйти\n";
 
 } // namespace
 
@@ -41,13 +40,13 @@ std::optional<int> HandleCommandLine(const QStringList &arguments)
     if (!parser.parse(arguments)) {
         const QString unknown = parser.unknownOptionNames().value(0);
         std::fprintf(stderr, "zarvel: %s\nСправка: zarvel --help\n",
-                     qPrintable(unknown.isEmpty() ? QStringLiteral("неверный параметр")
-                                                  : QStringLiteral("неизвестный параметр: %1").arg(unknown)));
+            qPrintable(unknown.isEmpty() ? QStringLiteral("неверный параметр")
+                                         : QStringLiteral("неизвестный параметр: %1").arg(unknown)));
         return 2;
     }
     if (!parser.positionalArguments().isEmpty()) {
         std::fprintf(stderr, "zarvel: лишний аргумент: %s\nСправка: zarvel --help\n",
-                     qPrintable(parser.positionalArguments().first()));
+            qPrintable(parser.positionalArguments().first()));
         return 2;
     }
     if (parser.isSet(help)) {

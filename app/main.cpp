@@ -11,6 +11,8 @@
 #include <QMessageBox>
 #include <QTranslator>
 
+#include <csignal>
+
 int main(int argc, char *argv[])
 {
     QStringList arguments;
@@ -18,6 +20,10 @@ int main(int argc, char *argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
     if (const std::optional<int> exitCode = zarvel::HandleCommandLine(arguments))
         return *exitCode;
+
+    // Past a file-size limit a write should fail and be told like any
+    // failed save, not kill the program in the middle of it.
+    std::signal(SIGXFSZ, SIG_IGN);
 
     QApplication app(argc, argv);
     // No organisation: the names file lives in ~/.config/zarvel/.
@@ -34,13 +40,19 @@ int main(int argc, char *argv[])
 
     zarvel::ClockRandomSource random;
     zarvel::MainWindow *shown = nullptr;
-    zarvel::NamesFile namesFile(zarvel::NamesFile::DefaultPath(), [&shown](const QString &message) {
-        QMessageBox::critical(shown, shown->windowTitle(), message);
-    });
+    zarvel::NamesFile namesFile(zarvel::NamesFile::DefaultPath(),
+        [&shown](const QString &message) { QMessageBox::critical(shown, shown->windowTitle(), message); });
     zarvel::MainWindow window(random, namesFile);
     shown = &window;
     zarvel::TerminationSignals termination;
-    QObject::connect(&termination, &zarvel::TerminationSignals::terminationRequested, &window, &QWidget::close);
+    // A second request while the failure is shown ends the program: a
+    // logout must not wait for a dialog nobody sees.
+    QObject::connect(&termination, &zarvel::TerminationSignals::terminationRequested, &window, [&window] {
+        if (QWidget *dialog = QApplication::activeModalWidget())
+            dialog->close();
+        else
+            window.close();
+    });
     window.show();
     const int status = QApplication::exec();
     // A session manager or a script must see that the names were lost.

@@ -16,7 +16,7 @@ namespace {
 // scheduler gave the core to something else.
 double ThreadCpuMicroseconds()
 {
-    timespec now {};
+    timespec now{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) * 1e6 + static_cast<double>(now.tv_nsec) / 1e3;
 }
@@ -35,7 +35,8 @@ void BM_WholeDeal(benchmark::State &bench)
         slowestMicroseconds = std::max(slowestMicroseconds, ThreadCpuMicroseconds() - start);
         benchmark::DoNotOptimize(state.DealCards[1]);
     }
-    bench.counters["draws_per_deal"] = benchmark::Counter(static_cast<double>(draws), benchmark::Counter::kAvgIterations);
+    bench.counters["draws_per_deal"]
+        = benchmark::Counter(static_cast<double>(draws), benchmark::Counter::kAvgIterations);
     bench.counters["slowest_cpu_us"] = slowestMicroseconds;
 }
 

@@ -26,7 +26,7 @@ namespace {
 
 long long RealtimeMicroseconds()
 {
-    timespec now {};
+    timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
     return static_cast<long long>(now.tv_sec) * 1000000 + now.tv_nsec / 1000;
 }
@@ -45,7 +45,10 @@ long ResidentKib()
 
 class ExposeWatcher : public QObject {
 public:
-    explicit ExposeWatcher(std::function<void()> onFirstExpose) : onFirstExpose_(std::move(onFirstExpose)) {}
+    explicit ExposeWatcher(std::function<void()> onFirstExpose)
+        : onFirstExpose_(std::move(onFirstExpose))
+    {
+    }
 
 protected:
     bool eventFilter(QObject *object, QEvent *event) override

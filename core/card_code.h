@@ -22,13 +22,10 @@ enum class Suit : std::int16_t { Hearts = 0, Diamonds = 1, Clubs = 2, Spades = 3
 inline constexpr std::array<Suit, 4> AllSuits = {Suit::Hearts, Suit::Diamonds, Suit::Clubs, Suit::Spades};
 
 enum class Rank : std::int16_t { Six = 1, Seven, Eight, Nine, Ten, Jack, Queen, King, Ace };
-inline constexpr std::array<Rank, 9> AllRanks = {Rank::Six,  Rank::Seven, Rank::Eight, Rank::Nine, Rank::Ten,
-                                                 Rank::Jack, Rank::Queen, Rank::King,  Rank::Ace};
+inline constexpr std::array<Rank, 9> AllRanks
+    = {Rank::Six, Rank::Seven, Rank::Eight, Rank::Nine, Rank::Ten, Rank::Jack, Rank::Queen, Rank::King, Rank::Ace};
 
-constexpr bool IsValidCardCode(int code)
-{
-    return code >= 1 && code <= 39 && code % 10 != 0;
-}
+constexpr bool IsValidCardCode(int code) { return code >= 1 && code <= 39 && code % 10 != 0; }
 
 // The one place where a suit and a rank are packed into a code.
 constexpr CardCode MakeCardCode(Suit suit, Rank rank)

@@ -10,9 +10,8 @@ namespace zarvel {
 namespace {
 
 // In the order of AllRanks and AllSuits; the suit in the genitive.
-constexpr std::array<std::string_view, AllRanks.size()> RankNames = {
-    "Шестёрка", "Семёрка", "Восьмёрка", "Девятка", "Десятка", "Валет", "Дама", "Король", "Туз",
-};
+constexpr std::array<std::string_view, AllRanks.size()> RankNames
+    = {"Шестёрка", "Семёрка", "Восьмёрка", "Девятка", "Десятка", "Валет", "Дама", "Король", "Туз"};
 constexpr std::array<std::string_view, AllSuits.size()> SuitNames = {"червей", "бубен", "треф", "пик"};
 
 } // namespace

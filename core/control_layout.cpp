@@ -65,7 +65,7 @@ ControlSpec PictureSpec(int n)
     // do the slots of rows 1 to 4 in columns 2 to 5.
     const bool hidden = CarriesPicture(n) || (n >= 50 && n <= 65);
     return {ImageControl(n), ControlKind::Picture, StoredPicturePlace(n), {}, !hidden,
-            n == ConfirmImage ? ConfirmFocusOrder : 0, {}};
+        n == ConfirmImage ? ConfirmFocusOrder : 0, {}};
 }
 
 ControlSpec Spec(const TextControl &c)

@@ -31,12 +31,12 @@ inline constexpr TwipsRect ClientArea = {0, 0, 11205, 8025};
 enum class ControlKind { Picture, Label, TextBox, ComboBox, Button };
 
 struct ControlSpec {
-    std::string name;  // "Image46", "Label5", "Text1", …
+    std::string name; // "Image46", "Label5", "Text1", …
     ControlKind kind;
-    TwipsRect place;   // a picture's size holds only while it has no picture
-    std::string text;  // initial caption or text, UTF-8; empty for pictures
-    bool visible;      // at start
-    int focusOrder;    // 1, 2, … in keyboard order; 0 takes no focus
+    TwipsRect place;            // a picture's size holds only while it has no picture
+    std::string text;           // initial caption or text, UTF-8; empty for pictures
+    bool visible;               // at start
+    int focusOrder;             // 1, 2, … in keyboard order; 0 takes no focus
     std::string accessibleName; // for text boxes and the combo box; pictures are named after their picture
 };
 

@@ -2,9 +2,6 @@
 
 namespace zarvel {
 
-std::string ImageControl(int number)
-{
-    return "Image" + std::to_string(number);
-}
+std::string ImageControl(int number) { return "Image" + std::to_string(number); }
 
 } // namespace zarvel

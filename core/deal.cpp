@@ -49,10 +49,7 @@ int FirstSlotHolding(const ReadingState &state, int from, int code)
 
 } // namespace
 
-bool IsRefusedDraw(int rank, int x)
-{
-    return x >= 0 && x < DrawRange && (RefusedDraws(rank) >> x & 1U) != 0;
-}
+bool IsRefusedDraw(int rank, int x) { return x >= 0 && x < DrawRange && (RefusedDraws(rank) >> x & 1U) != 0; }
 
 int DrawLayout(ReadingState &state, RandomSource &random)
 {

@@ -48,7 +48,7 @@ std::array<int, FigureRowLength> FigureRowImages(int rank)
     // third to diamonds, the fourth to spades; the ace stands for nobody.
     const auto figure = [group](Suit suit) { return (*group)[IndexOf(suit)]; };
     return {figure(Suit::Hearts), figure(Suit::Clubs), MakeCardCode(Suit::Hearts, Rank::Ace), figure(Suit::Diamonds),
-            figure(Suit::Spades)};
+        figure(Suit::Spades)};
 }
 
 } // namespace zarvel

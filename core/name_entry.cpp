@@ -25,9 +25,6 @@ void ConfirmNames(Controls &controls)
         controls.SetVisible(label, true);
 }
 
-void ChooseQuestion(Controls &controls)
-{
-    controls.SetCaption(Label5, controls.Text(Combo1));
-}
+void ChooseQuestion(Controls &controls) { controls.SetCaption(Label5, controls.Text(Combo1)); }
 
 } // namespace zarvel

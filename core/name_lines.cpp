@@ -38,8 +38,8 @@ std::string OneLineName(std::string_view text)
             line += ' ';
             continue;
         }
-        const auto wide = std::find_if(WideBreaks.begin(), WideBreaks.end(),
-                                       [&](std::string_view mark) { return text.substr(i).starts_with(mark); });
+        const auto *const wide = std::find_if(WideBreaks.begin(), WideBreaks.end(),
+            [&](std::string_view mark) { return text.substr(i).starts_with(mark); });
         if (wide != WideBreaks.end()) {
             i += wide->size();
             line += ' ';

@@ -9,8 +9,7 @@ namespace zarvel {
 // A fixed array indexed 1 to N, as the reading state's slot numbers are.
 // Keeping the numbering of the layout avoids off-by-one translations
 // between slot numbers in the rules and array positions in the code.
-template <typename T, int N>
-class OneBasedArray {
+template <typename T, int N> class OneBasedArray {
 public:
     static constexpr int First = 1;
     static constexpr int Last = N;

@@ -1,9 +1,9 @@
 #include "reveal.h"
 
-#include "figure_match_table.h"
-#include "reveal_step_table.h"
 #include "control_names.h"
 #include "controls.h"
+#include "figure_match_table.h"
+#include "reveal_step_table.h"
 
 #include <string>
 

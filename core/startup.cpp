@@ -4,11 +4,13 @@
 #include "controls.h"
 #include "questions.h"
 
+#include <array>
+
 namespace zarvel {
 
 void Load(ReadingState &state, Controls &controls, const LinesRead &names)
 {
-    std::string *const fields[] = {&state.Name1, &state.Name2, &state.Name3, &state.Name4};
+    const std::array<std::string *, 4> fields = {&state.Name1, &state.Name2, &state.Name3, &state.Name4};
     for (std::size_t i = 0; i < names.size() && i < NameBoxes.size(); ++i)
         *fields[i] = names[i];
     if (names.size() == NameBoxes.size()) {

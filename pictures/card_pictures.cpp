@@ -4,17 +4,11 @@
 
 // The embedded pictures live in a static library, so their registration
 // must be pulled in by name; outside any namespace, as Qt requires.
-static void RegisterPictures()
-{
-    Q_INIT_RESOURCE(pictures);
-}
+static void RegisterPictures() { Q_INIT_RESOURCE(pictures); }
 
 namespace zarvel {
 
-qreal CataloguePictureRatio(qreal devicePixelRatio)
-{
-    return devicePixelRatio > 1.0 ? 2.0 : 1.0;
-}
+qreal CataloguePictureRatio(qreal devicePixelRatio) { return devicePixelRatio > 1.0 ? 2.0 : 1.0; }
 
 QString CataloguePicturePath(int imageNumber, qreal devicePixelRatio)
 {

@@ -14,14 +14,13 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <array>
+
 namespace zarvel {
 
 namespace {
 
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 } // namespace
 
@@ -72,35 +71,38 @@ void MainWindow::ConnectEvents()
 {
     QWidget *client = centralWidget();
     connect(client->findChild<PictureControl *>(FromUtf8(ImageControl(ConfirmImage))), &PictureControl::clicked, this,
-            [this] { events_.ConfirmNames(); });
-    connect(client->findChild<QPushButton *>(FromUtf8(Command1)), &QPushButton::clicked, this,
-            [this] { events_.Deal(); });
+        [this] { events_.ConfirmNames(); });
+    connect(
+        client->findChild<QPushButton *>(FromUtf8(Command1)), &QPushButton::clicked, this, [this] { events_.Deal(); });
     connect(client->findChild<QComboBox *>(FromUtf8(Combo1)), &QComboBox::activated, this,
-            [this] { events_.ChooseQuestion(); });
+        [this] { events_.ChooseQuestion(); });
 }
 
 void MainWindow::BuildMenu()
 {
     // The tree comes as rows with levels; the open submenu of each level is
     // the parent of the deeper rows that follow it.
-    QMenu *openAtLevel[5] = {};
+    std::array<QMenu *, 5> openAtLevel{};
     for (const MenuEntry &entry : MenuTree) {
         const QString caption = FromUtf8(entry.caption);
         QAction *action = nullptr;
         if (CommandOf(entry) == MenuCommand::OpenSubmenu) {
-            QMenu *menu = entry.level == 0 ? menuBar()->addMenu(caption) : openAtLevel[entry.level - 1]->addMenu(caption);
+            QMenu *menu = entry.level == 0
+                ? menuBar()->addMenu(caption)
+                : openAtLevel.at(static_cast<std::size_t>(entry.level - 1))->addMenu(caption);
             menu->setObjectName(FromUtf8(entry.control));
-            openAtLevel[entry.level] = menu;
+            openAtLevel.at(static_cast<std::size_t>(entry.level)) = menu;
             action = menu->menuAction();
         } else {
-            action = entry.level == 0 ? menuBar()->addAction(caption) : openAtLevel[entry.level - 1]->addAction(caption);
+            action = entry.level == 0 ? menuBar()->addAction(caption)
+                                      : openAtLevel.at(static_cast<std::size_t>(entry.level - 1))->addAction(caption);
         }
         action->setObjectName(FromUtf8(entry.control));
         if (CommandOf(entry) == MenuCommand::AssignNames)
             connect(action, &QAction::triggered, this, [this] { events_.AssignNames(); });
         else if (CommandOf(entry) == MenuCommand::PickFigure)
             connect(action, &QAction::triggered, this,
-                    [this, figure = entry.figure, rank = entry.rank] { events_.SelectFigure(figure, rank); });
+                [this, figure = entry.figure, rank = entry.rank] { events_.SelectFigure(figure, rank); });
     }
 }
 
@@ -117,7 +119,7 @@ void MainWindow::showEvent(QShowEvent *event)
     if (native && !followsScreen_) {
         followsScreen_ = true;
         connect(native, &QWindow::screenChanged, this,
-                [this](QScreen *screen) { UseScreenRatio(screen ? screen->devicePixelRatio() : 1.0); });
+            [this](QScreen *screen) { UseScreenRatio(screen ? screen->devicePixelRatio() : 1.0); });
     }
 }
 

@@ -60,7 +60,7 @@ void PictureControl::MakeClickable()
     setCursor(Qt::PointingHandCursor);
 }
 
-void PictureControl::paintEvent(QPaintEvent *)
+void PictureControl::paintEvent(QPaintEvent * /*event*/)
 {
     if (Picture().isNull())
         return;

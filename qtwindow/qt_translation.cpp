@@ -10,7 +10,7 @@ namespace zarvel {
 bool InstallRussianQtTexts(QTranslator &translator)
 {
     const bool loaded = translator.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"),
-                                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     if (loaded)
         QCoreApplication::installTranslator(&translator);
     return loaded;

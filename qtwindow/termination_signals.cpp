@@ -2,6 +2,7 @@
 
 #include <QSocketNotifier>
 
+#include <array>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -12,9 +13,9 @@ namespace {
 
 // The handler may only do async-signal-safe work: it writes one byte that
 // the event loop then reads.
-int signalSocket[2] = {-1, -1};
+std::array<int, 2> signalSocket = {-1, -1};
 
-void OnSignal(int)
+void OnSignal(int /*unused*/)
 {
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(signalSocket[0], &byte, 1);
@@ -25,12 +26,12 @@ void OnSignal(int)
 TerminationSignals::TerminationSignals(QObject *parent)
     : QObject(parent)
 {
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalSocket) != 0)
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalSocket.data()) != 0)
         return;
     notifier_ = new QSocketNotifier(signalSocket[1], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &TerminationSignals::Drain);
 
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
@@ -40,7 +41,7 @@ TerminationSignals::TerminationSignals(QObject *parent)
 
 TerminationSignals::~TerminationSignals()
 {
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = SIG_DFL;
     for (int signal : {SIGTERM, SIGHUP, SIGINT})
         ::sigaction(signal, &action, nullptr);

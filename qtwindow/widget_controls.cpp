@@ -10,37 +10,30 @@ namespace zarvel {
 
 namespace {
 
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 } // namespace
 
-void WidgetControls::Register(QWidget *control)
-{
-    controls_.insert(control->objectName(), control);
-}
+void WidgetControls::Register(QWidget *control) { controls_.insert(control->objectName(), control); }
 
-template <typename Widget>
-Widget *WidgetControls::Find(std::string_view name) const
+template <typename Widget> Widget *WidgetControls::Find(std::string_view name) const
 {
     // The reading logic only names controls that exist; a wrong name is a
     // programming error, caught here in debug builds and ignored otherwise.
-    Widget *widget = qobject_cast<Widget *>(controls_.value(FromUtf8(name)));
+    auto *widget = qobject_cast<Widget *>(controls_.value(FromUtf8(name)));
     Q_ASSERT_X(widget, "WidgetControls", "no control of that name and kind");
     return widget;
 }
 
 void WidgetControls::SetVisible(std::string_view control, bool visible)
 {
-    if (QWidget *widget = Find<QWidget>(control))
+    if (auto *widget = Find<QWidget>(control))
         widget->setVisible(visible);
 }
 
 void WidgetControls::CopyPicture(std::string_view target, std::string_view source)
 {
-    PictureControl *to = Find<PictureControl>(target);
+    auto *to = Find<PictureControl>(target);
     const PictureControl *from = Find<PictureControl>(source);
     if (to && from)
         to->CopyPictureFrom(*from);
@@ -48,7 +41,7 @@ void WidgetControls::CopyPicture(std::string_view target, std::string_view sourc
 
 void WidgetControls::SetCaption(std::string_view label, std::string_view caption)
 {
-    if (QLabel *widget = Find<QLabel>(label))
+    if (auto *widget = Find<QLabel>(label))
         widget->setText(FromUtf8(caption));
 }
 
@@ -63,13 +56,13 @@ std::string WidgetControls::Text(std::string_view control) const
 
 void WidgetControls::SetText(std::string_view textBox, std::string_view text)
 {
-    if (QLineEdit *box = Find<QLineEdit>(textBox))
+    if (auto *box = Find<QLineEdit>(textBox))
         box->setText(FromUtf8(text));
 }
 
 void WidgetControls::AppendItem(std::string_view combo, std::string_view item)
 {
-    QComboBox *box = Find<QComboBox>(combo);
+    auto *box = Find<QComboBox>(combo);
     if (!box)
         return;
     // Adding to an empty list would select the new item and replace the

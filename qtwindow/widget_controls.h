@@ -23,8 +23,7 @@ public:
     void AppendItem(std::string_view combo, std::string_view item) override;
 
 private:
-    template <typename Widget>
-    Widget *Find(std::string_view name) const;
+    template <typename Widget> Widget *Find(std::string_view name) const;
 
     QHash<QString, QWidget *> controls_;
 };

@@ -9,7 +9,10 @@
 namespace zarvel::replay {
 
 struct ScriptExhausted : std::runtime_error {
-    ScriptExhausted() : std::runtime_error("the scripted draws ran out") {}
+    ScriptExhausted()
+        : std::runtime_error("the scripted draws ran out")
+    {
+    }
 };
 
 // A random source that plays back a script of draws x (0..39) as values r
@@ -19,7 +22,10 @@ struct ScriptExhausted : std::runtime_error {
 // at any draw and look at the slots.
 class ScriptedRandom final : public RandomSource {
 public:
-    explicit ScriptedRandom(std::deque<int> draws) : draws_(std::move(draws)) {}
+    explicit ScriptedRandom(std::deque<int> draws)
+        : draws_(std::move(draws))
+    {
+    }
 
     void ReseedFromClock() override { ++reseeds; }
     float NextValue() override

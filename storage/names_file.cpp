@@ -1,16 +1,16 @@
 #include "names_file.h"
 
+#include "safe_replace.h"
+
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-#include <QStandardPaths>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <cstdio>
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,22 +37,6 @@ QByteArray EncodeLine(const std::string &utf8)
     return line;
 }
 
-QString Reason(const QFileDevice &file)
-{
-    switch (file.error()) {
-    case QFileDevice::ResourceError:
-        return QStringLiteral("на диске нет места");
-    case QFileDevice::PermissionsError:
-        return QStringLiteral("нет прав на запись");
-    case QFileDevice::OpenError:
-        return QStringLiteral("файл не удаётся создать");
-    case QFileDevice::RenameError:
-        return QStringLiteral("старый файл не удаётся заменить");
-    default:
-        return QStringLiteral("ошибка записи");
-    }
-}
-
 } // namespace
 
 NamesFile::NamesFile(QString path, FailureReport report)
@@ -75,7 +59,18 @@ bool NamesFile::Save(const NameLines &names)
 
 QString NamesFile::DefaultPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QStringLiteral("/Zarvel.TXT");
+    // By the XDG rules, which Qt's own lookup does not follow here: a
+    // relative XDG_CONFIG_HOME counts as unset, and without HOME the home
+    // comes from the password database.
+    QString home = qEnvironmentVariable("HOME");
+    if (home.isEmpty()) {
+        const passwd *user = ::getpwuid(::getuid());
+        home = user != nullptr ? QFile::decodeName(user->pw_dir) : QString();
+    }
+    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!QDir::isAbsolutePath(config))
+        config = home + QStringLiteral("/.config");
+    return config + QStringLiteral("/zarvel/Zarvel.TXT");
 }
 
 QByteArray NamesFile::Encode(const NameLines &names)
@@ -90,7 +85,8 @@ LinesRead NamesFile::FromFileStart(QByteArray bytes)
 {
     const bool complete = bytes.size() <= ReadLimit;
     bytes.truncate(ReadLimit);
-    LinesRead lines = SplitNameLines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), complete);
+    LinesRead lines
+        = SplitNameLines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), complete);
     QStringDecoder decoder(Codepage, QStringConverter::Flag::Stateless);
     for (std::string &line : lines)
         line = QString(decoder.decode(QByteArrayView(line.data(), static_cast<qsizetype>(line.size())))).toStdString();
@@ -105,46 +101,16 @@ LinesRead NamesFile::Read() const
     const int fd = ::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return {};
-    struct stat status {};
+    struct stat status { };
     QFile file;
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)
+        || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return {};
     }
     return FromFileStart(file.read(ReadLimit + 1));
 }
 
-QString NamesFile::Write(const NameLines &names) const
-{
-    const QFileInfo info(path_);
-    if (!QDir().mkpath(info.absolutePath()))
-        return QStringLiteral("папку не удаётся создать");
-    const bool isNew = !info.exists();
-
-    // The new names go to a temporary file that replaces the old one only
-    // once it is wholly on disk. Unbuffered, so that a failing write is
-    // seen here and not lost in a final flush whose error commit() ignores.
-    QSaveFile file(path_);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return Reason(file);
-    if (isNew)
-        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    const QByteArray bytes = Encode(names);
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = Reason(file);
-        file.cancelWriting();
-        return reason;
-    }
-    // commit() syncs too but ignores a failure; names that may not have
-    // reached the disk must not replace the ones that have.
-    if (::fdatasync(file.handle()) != 0) {
-        file.cancelWriting();
-        return QStringLiteral("ошибка записи на диск");
-    }
-    if (!file.commit())
-        return Reason(file);
-    return {};
-}
+QString NamesFile::Write(const NameLines &names) const { return ReplaceFile(path_, Encode(names)); }
 
 } // namespace zarvel

@@ -42,7 +42,7 @@ public:
     // reads only the first ReadLimit and knows whether that was all.
     static LinesRead FromFileStart(QByteArray bytes);
 
-    static constexpr qint64 ReadLimit = 64 * 1024;
+    static constexpr qint64 ReadLimit = qint64{64} * 1024;
 
 private:
     QString path_;

@@ -28,10 +28,20 @@ run_and_terminate || fail "the program did not end on SIGTERM"
 expected=$(printf '\310\354\377\r\n\310\354\377\r\n\310\354\377\r\n\310\354\377\r\n' | od -An -tx1)
 [ "$(od -An -tx1 "$names")" = "$expected" ] || fail "unexpected bytes after a first run"
 
-# 2. A FIFO at the file's place: start-up goes on and the save replaces it.
+# 2. A FIFO at the file's place: start-up goes on, the save leaves it and
+# says so, a second SIGTERM closes the message, and the exit status is 1.
 rm "$names"
 mkfifo "$names"
-run_and_terminate || fail "a FIFO hung the program"
-[ -f "$names" ] && [ "$(od -An -tx1 "$names")" = "$expected" ] || fail "the FIFO was not replaced by the names"
+"$program" 2>"$home/err" &
+pid=$!
+sleep 1
+kill -TERM "$pid"
+for _ in $(seq 50); do grep -q "Имена не сохранены" "$home/err" && break; sleep 0.1; done
+grep -q "Имена не сохранены в файл $names: на месте файла стоит не обычный файл" "$home/err" || fail "no message: $(cat "$home/err")"
+kill -TERM "$pid"
+status=0
+wait "$pid" || status=$?
+[ "$status" = 1 ] || fail "the exit status after a failed save is $status, not 1"
+[ -p "$names" ] || fail "the FIFO was replaced"
 
-echo "1 passed, 0 failed"
+echo "2 passed, 0 failed"

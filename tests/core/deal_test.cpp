@@ -1,7 +1,7 @@
 #include "clock_random_source.h"
 #include "deal.h"
-#include "figure_groups.h"
 #include "fake_controls.h"
+#include "figure_groups.h"
 #include "scripted_random.h"
 
 #include <gtest/gtest.h>
@@ -21,10 +21,7 @@ std::vector<int> Slots(const ReadingState &state)
 }
 
 // Draws that fill all of slots 1 to 39 without ending the deal.
-std::deque<int> FillAllSlots(const std::vector<int> &codes)
-{
-    return LayoutDraws(codes[0], codes, false);
-}
+std::deque<int> FillAllSlots(const std::vector<int> &codes) { return LayoutDraws(codes[0], codes, false); }
 
 // Runs the draw loop on a scripted source and returns the slots as they
 // stand when the script runs out (or the loop ends).
@@ -87,7 +84,7 @@ struct DrawCase {
 // Names the case in test output (printing the bytes would read padding).
 void PrintTo(const DrawCase &c, std::ostream *out) { *out << c.name; }
 
-class ScriptedDeal : public ::testing::TestWithParam<DrawCase> {};
+class ScriptedDeal : public ::testing::TestWithParam<DrawCase> { };
 
 TEST_P(ScriptedDeal, PlacesExactlyAsTheDrawRuleSays)
 {
@@ -97,16 +94,15 @@ TEST_P(ScriptedDeal, PlacesExactlyAsTheDrawRuleSays)
     EXPECT_EQ(result.slots, c.slots);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ScriptedDeal,
-    ::testing::Values(
-        DrawCase{"FirstAllowedCodeLandsInSlotOne", KingsRank, {5}, WithSlots({{1, 5}})},
+INSTANTIATE_TEST_SUITE_P(Cases, ScriptedDeal,
+    ::testing::Values(DrawCase{"FirstAllowedCodeLandsInSlotOne", KingsRank, {5}, WithSlots({{1, 5}})},
         DrawCase{"ADifferentSecondCodeIsPlacedAndRemovedAtOnce", KingsRank, {5, 12}, WithSlots({{1, 5}})},
         DrawCase{"TheSameCodeAgainMovesToSlotTwo", KingsRank, {5, 5}, WithSlots({{2, 5}})},
         DrawCase{"TheNextCodeThenFillsSlotOne", KingsRank, {5, 5, 12}, WithSlots({{1, 12}, {2, 5}})},
         DrawCase{"ARepeatedCodeFillsTheLowestGap", KingsRank, {5, 5, 12, 12}, WithSlots({{2, 5}, {3, 12}})},
         DrawCase{"ADrawOfZeroWithEmptySlotsChangesNothing", KingsRank, {5, 0, 0}, WithSlots({{1, 5}})},
-        DrawCase{"KingsAndNonCardsAreRefusedForRankOne", KingsRank, {8, 18, 28, 38, 10, 20, 30, 9}, WithSlots({{1, 9}})},
+        DrawCase{
+            "KingsAndNonCardsAreRefusedForRankOne", KingsRank, {8, 18, 28, 38, 10, 20, 30, 9}, WithSlots({{1, 9}})},
         DrawCase{"JacksAreRefusedForRankTwo", JacksRank, {6, 16, 26, 36, 8}, WithSlots({{1, 8}})},
         DrawCase{"QueensAreRefusedForRankThree", QueensRank, {7, 17, 27, 37, 6}, WithSlots({{1, 6}})},
         DrawCase{"QueensAreDealtForRankOne", KingsRank, {7}, WithSlots({{1, 7}})},
@@ -178,7 +174,7 @@ struct RankRefusals {
 // Names the case in test output (printing the bytes would read padding).
 void PrintTo(const RankRefusals &c, std::ostream *out) { *out << "rank " << c.rank; }
 
-class RealDeals : public ::testing::TestWithParam<RankRefusals> {};
+class RealDeals : public ::testing::TestWithParam<RankRefusals> { };
 
 TEST_P(RealDeals, FillSlotsOneTo39WithAllowedCodesOnly)
 {
@@ -210,10 +206,8 @@ TEST_P(RealDeals, FillSlotsOneTo39WithAllowedCodesOnly)
 }
 
 INSTANTIATE_TEST_SUITE_P(EachRank, RealDeals,
-                         ::testing::Values(RankRefusals{KingsRank, {8, 18, 28, 38}},
-                                           RankRefusals{JacksRank, {6, 16, 26, 36}},
-                                           RankRefusals{QueensRank, {7, 17, 27, 37}},
-                                           RankRefusals{0, {}}));
+    ::testing::Values(RankRefusals{KingsRank, {8, 18, 28, 38}}, RankRefusals{JacksRank, {6, 16, 26, 36}},
+        RankRefusals{QueensRank, {7, 17, 27, 37}}, RankRefusals{0, {}}));
 
 TEST(ClockRandomSource, ReseedingWithAFrozenClockStillMovesOn)
 {

@@ -1,9 +1,9 @@
-#include "menu_tree.h"
-#include "figure_groups.h"
 #include "fake_controls.h"
-#include "scripted_random.h"
+#include "figure_groups.h"
 #include "form_events.h"
+#include "menu_tree.h"
 #include "questions.h"
+#include "scripted_random.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,11 @@ namespace zarvel::test {
 namespace {
 
 struct Form {
-    Form() : events(controls, random) { events.Load({}); }
+    Form()
+        : events(controls, random)
+    {
+        events.Load({});
+    }
     FakeControls controls;
     ScriptedRandom random{{}};
     FormEvents events;
@@ -31,13 +35,13 @@ const std::vector<std::string> KingsRow = {"face 8", "face 28", "face 9", "face 
 const std::vector<std::string> JacksRow = {"face 6", "face 26", "face 9", "face 16", "face 36"};
 const std::vector<std::string> QueensRow = {"face 7", "face 27", "face 9", "face 17", "face 37"};
 
-class FigurePick : public ::testing::TestWithParam<Pick> {};
+class FigurePick : public ::testing::TestWithParam<Pick> { };
 
 TEST_P(FigurePick, SetsBothFieldsAndShowsTheGroupAroundTheAceOfHearts)
 {
     const Pick &pick = GetParam();
-    const auto entry = std::find_if(MenuTree.begin(), MenuTree.end(),
-                                    [&](const MenuEntry &e) { return e.control == pick.control; });
+    const auto entry
+        = std::find_if(MenuTree.begin(), MenuTree.end(), [&](const MenuEntry &e) { return e.control == pick.control; });
     ASSERT_NE(entry, MenuTree.end());
     for (int times = 1; times <= 2; ++times) {
         Form form;
@@ -53,16 +57,15 @@ TEST_P(FigurePick, SetsBothFieldsAndShowsTheGroupAroundTheAceOfHearts)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    SixteenItems, FigurePick,
+INSTANTIATE_TEST_SUITE_P(SixteenItems, FigurePick,
     ::testing::Values(Pick{"на_королей_дама_бубен", 2, 1, KingsRow}, Pick{"На_королей_дама_черви", 1, 1, KingsRow},
-                      Pick{"На_королей_дама_крести", 3, 1, KingsRow}, Pick{"На_королей_дама_вини", 4, 1, KingsRow},
-                      Pick{"на_вальтов_дама_бубен", 2, 2, JacksRow}, Pick{"на_вальтов_дама_черви", 1, 2, JacksRow},
-                      Pick{"на_вальтов_дама_крести", 3, 2, JacksRow}, Pick{"На_вальтов_дама_вини", 4, 2, JacksRow},
-                      Pick{"Король_черви_замужний", 11, 3, QueensRow}, Pick{"Король_буби_молодой", 12, 3, QueensRow},
-                      Pick{"Король_крести_богатый", 13, 3, QueensRow}, Pick{"Король_вини_дедушка", 14, 3, QueensRow},
-                      Pick{"Валет_черви_замужний", 16, 3, QueensRow}, Pick{"Валет_буби_молодой", 17, 3, QueensRow},
-                      Pick{"Валет_крести_богатый", 18, 3, QueensRow}, Pick{"Валет_вини", 19, 3, QueensRow}));
+        Pick{"На_королей_дама_крести", 3, 1, KingsRow}, Pick{"На_королей_дама_вини", 4, 1, KingsRow},
+        Pick{"на_вальтов_дама_бубен", 2, 2, JacksRow}, Pick{"на_вальтов_дама_черви", 1, 2, JacksRow},
+        Pick{"на_вальтов_дама_крести", 3, 2, JacksRow}, Pick{"На_вальтов_дама_вини", 4, 2, JacksRow},
+        Pick{"Король_черви_замужний", 11, 3, QueensRow}, Pick{"Король_буби_молодой", 12, 3, QueensRow},
+        Pick{"Король_крести_богатый", 13, 3, QueensRow}, Pick{"Король_вини_дедушка", 14, 3, QueensRow},
+        Pick{"Валет_черви_замужний", 16, 3, QueensRow}, Pick{"Валет_буби_молодой", 17, 3, QueensRow},
+        Pick{"Валет_крести_богатый", 18, 3, QueensRow}, Pick{"Валет_вини", 19, 3, QueensRow}));
 
 TEST(FigurePick, DuringARevealChangesOnlyTheFieldsAndTheRow)
 {
@@ -90,8 +93,8 @@ TEST(AssignNames, OpensTheBoxesThenTheConfirmPictureAndASecondTimeChangesNothing
     form.events.SelectFigure(2, JacksRank);
     form.controls.log.clear();
     form.events.AssignNames();
-    EXPECT_EQ(form.controls.log, (std::vector<std::string>{"show Text1", "show Text2", "show Text3", "show Text4",
-                                                           "show Image45"}));
+    EXPECT_EQ(form.controls.log,
+        (std::vector<std::string>{"show Text1", "show Text2", "show Text3", "show Text4", "show Image45"}));
     const auto visible = form.controls.visible;
     form.events.AssignNames();
     EXPECT_EQ(form.controls.visible, visible);
@@ -107,10 +110,9 @@ TEST(ConfirmNames, HidesTheBoxesAndShowsEveryLabelAtOnceEvenAnEmptyOne)
     form.controls.log.clear();
     form.events.ConfirmNames(); // before any tick
     EXPECT_EQ(form.controls.log,
-              (std::vector<std::string>{"hide Text1", "hide Text2", "hide Text3", "hide Text4", "hide Image45",
-                                        "caption Label1=Олег, \"Лёва\"", "caption Label2=Имя", "caption Label3=",
-                                        "caption Label4=Имя", "show Label1", "show Label2", "show Label3",
-                                        "show Label4"}));
+        (std::vector<std::string>{"hide Text1", "hide Text2", "hide Text3", "hide Text4", "hide Image45",
+            "caption Label1=Олег, \"Лёва\"", "caption Label2=Имя", "caption Label3=", "caption Label4=Имя",
+            "show Label1", "show Label2", "show Label3", "show Label4"}));
 }
 
 TEST(ChooseQuestion, ShowsThePickedQuestionAlsoOverAnAnswer)

@@ -16,13 +16,13 @@ struct BreakCase {
 TEST(OneLineName, EachLineBreakBecomesOneSpace)
 {
     const BreakCase cases[] = {
-        {"Аня", "Аня"},
-        {"a\r\nb", "a b"},
-        {"a\rb\nc", "a b c"},
-        {"a\n\rb", "a  b"},
-        {"a\r\n\r\nb", "a  b"},
+        {"Аня", "Аня"}, {"a\r\nb", "a b"}, {"a\rb\nc", "a b c"}, {"a\n\rb", "a  b"}, {"a\r\n\r\nb", "a  b"},
         {"\r\n", " "},
-        {"a\xC2\x85" "b\xE2\x80\xA8" "c\xE2\x80\xA9" "d", "a b c d"},
+        {"a\xC2\x85"
+         "b\xE2\x80\xA8"
+         "c\xE2\x80\xA9"
+         "d",
+            "a b c d"},
         {"\xE2\x80\xA6 \xC2\xA0", "\xE2\x80\xA6 \xC2\xA0"}, // an ellipsis and a no-break space stay
     };
     for (const BreakCase &c : cases)

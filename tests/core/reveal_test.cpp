@@ -1,9 +1,9 @@
+#include "control_names.h"
 #include "deal.h"
+#include "fake_controls.h"
 #include "figure_groups.h"
 #include "reveal.h"
-#include "fake_controls.h"
 #include "scripted_random.h"
-#include "control_names.h"
 
 #include <gtest/gtest.h>
 
@@ -73,7 +73,7 @@ struct FoundCase {
 // Names the case in test output (printing the bytes would read padding).
 void PrintTo(const FoundCase &c, std::ostream *out) { *out << "position " << c.position; }
 
-class FigureFound : public ::testing::TestWithParam<FoundCase> {};
+class FigureFound : public ::testing::TestWithParam<FoundCase> { };
 
 TEST_P(FigureFound, StopsThereFaceUpWithTheColumnsAnswer)
 {
@@ -94,11 +94,10 @@ TEST_P(FigureFound, StopsThereFaceUpWithTheColumnsAnswer)
 }
 
 INSTANTIATE_TEST_SUITE_P(Positions, FigureFound,
-                         ::testing::Values(FoundCase{1, "-Аня"}, FoundCase{2, "-Борис"}, FoundCase{3, "-Незнакомец(ка)"},
-                                           FoundCase{4, "-Вера"}, FoundCase{5, "-Глеб"}, FoundCase{8, "-Незнакомец(ка)"},
-                                           FoundCase{13, "-Незнакомец(ка)"}, FoundCase{18, "-Незнакомец(ка)"},
-                                           FoundCase{23, "-Незнакомец(ка)"}, FoundCase{28, "-Незнакомец(ка)"},
-                                           FoundCase{30, "-Глеб"}, FoundCase{31, "-Аня"}));
+    ::testing::Values(FoundCase{1, "-Аня"}, FoundCase{2, "-Борис"}, FoundCase{3, "-Незнакомец(ка)"},
+        FoundCase{4, "-Вера"}, FoundCase{5, "-Глеб"}, FoundCase{8, "-Незнакомец(ка)"}, FoundCase{13, "-Незнакомец(ка)"},
+        FoundCase{18, "-Незнакомец(ка)"}, FoundCase{23, "-Незнакомец(ка)"}, FoundCase{28, "-Незнакомец(ка)"},
+        FoundCase{30, "-Глеб"}, FoundCase{31, "-Аня"}));
 
 TEST(Reveal, ACardFoundOnlyPastPosition31IsNotDealtAndAnsweredAtTick35)
 {

@@ -2,10 +2,10 @@
 // after every event the reading state's invariants and the answer label
 // against a model of the reveal written independently of its tables.
 #include "clock_random_source.h"
-#include "menu_tree.h"
-#include "figure_groups.h"
 #include "fake_controls.h"
+#include "figure_groups.h"
 #include "form_events.h"
+#include "menu_tree.h"
 
 #include <gtest/gtest.h>
 
@@ -145,8 +145,8 @@ TEST(soak, HundredThousandRandomEventsKeepEveryInvariant)
             }
         }
         ASSERT_EQ(state.RevealState == RevealState::Running, model.running) << "event " << event;
-        ASSERT_TRUE(state.RevealState == RevealState::Running || state.RevealState == RevealState::Stopped ||
-                    state.RevealState == RevealState::NotStarted);
+        ASSERT_TRUE(state.RevealState == RevealState::Running || state.RevealState == RevealState::Stopped
+            || state.RevealState == RevealState::NotStarted);
         ASSERT_GE(state.RevealStep, 0);
         ASSERT_LE(state.RevealStep, 36) << "the step counter stops past the last step";
         int shown = 0;

@@ -1,8 +1,8 @@
 #include "catalogue.h"
-#include "menu_tree.h"
 #include "figure_match_table.h"
-#include "reveal_step_table.h"
+#include "menu_tree.h"
 #include "name_lines.h"
+#include "reveal_step_table.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +53,8 @@ TEST(MenuTree, EveryFigureItemSetsAValidPair)
             continue;
         ++picks;
         const bool girl = entry.figure >= 1 && entry.figure <= 4 && (entry.rank == 1 || entry.rank == 2);
-        const bool man = entry.rank == 3 && ((entry.figure >= 11 && entry.figure <= 14) || (entry.figure >= 16 && entry.figure <= 19));
+        const bool man = entry.rank == 3
+            && ((entry.figure >= 11 && entry.figure <= 14) || (entry.figure >= 16 && entry.figure <= 19));
         EXPECT_TRUE(girl || man) << entry.control;
         EXPECT_EQ(entry.level, entry.rank == 3 ? 4 : 3) << entry.control;
     }
@@ -96,7 +97,7 @@ struct LinesCase {
 // Names the case in test output (printing the bytes would read padding).
 void PrintTo(const LinesCase &c, std::ostream *out) { *out << c.name; }
 
-class NameLinesSplit : public ::testing::TestWithParam<LinesCase> {};
+class NameLinesSplit : public ::testing::TestWithParam<LinesCase> { };
 
 TEST_P(NameLinesSplit, FollowsTheReadingRules)
 {
@@ -104,10 +105,8 @@ TEST_P(NameLinesSplit, FollowsTheReadingRules)
     EXPECT_EQ(SplitNameLines(c.bytes, c.complete), c.lines);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, NameLinesSplit,
-    ::testing::Values(
-        LinesCase{"FourLines", "a\r\nb\r\nc\r\nd\r\n", true, LinesRead{"a", "b", "c", "d"}},
+INSTANTIATE_TEST_SUITE_P(Files, NameLinesSplit,
+    ::testing::Values(LinesCase{"FourLines", "a\r\nb\r\nc\r\nd\r\n", true, LinesRead{"a", "b", "c", "d"}},
         LinesCase{"FifthLineIgnored", "a\r\nb\r\nc\r\nd\r\ne\r\nf", true, LinesRead{"a", "b", "c", "d"}},
         LinesCase{"LastLineWithoutEnd", "a\r\nb\r\nc\r\nd", true, LinesRead{"a", "b", "c", "d"}},
         LinesCase{"ThreeLines", "a\r\nb\r\nc\r\n", true, LinesRead{"a", "b", "c"}},
@@ -119,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
         LinesCase{"EmptyNames", "\r\n\r\n\r\n\r\n", true, LinesRead{"", "", "", ""}},
         LinesCase{"VerbatimPunctuation", " a, \"b\"\r\nb\r\nc\r\nd\r\n", true, LinesRead{" a, \"b\"", "b", "c", "d"}},
         LinesCase{"NulBytesStay", std::string("a\0b\r\nb\r\nc\r\nd", 12), true,
-                  LinesRead{std::string("a\0b", 3), "b", "c", "d"}},
+            LinesRead{std::string("a\0b", 3), "b", "c", "d"}},
         LinesCase{"CutFourthLineIsShort", "a\r\nb\r\nc\r\nddd", false, LinesRead{"a", "b", "c"}},
         LinesCase{"FourLinesEndingBeforeTheCut", "a\r\nb\r\nc\r\nd\r\nxx", false, LinesRead{"a", "b", "c", "d"}},
         LinesCase{"CutAfterTheFourthCr", "a\r\nb\r\nc\r\nd\r", false, LinesRead{"a", "b", "c", "d"}},

@@ -37,8 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // wrote none, the names must survive exactly.
     bool held = true;
     for (const std::string &name : names)
-        held = held && zarvel::NamesFile::Encode({name, "", "", ""}).count('?') ==
-                           static_cast<qsizetype>(std::count(name.begin(), name.end(), '?'));
+        held = held
+            && zarvel::NamesFile::Encode({name, "", "", ""}).count('?')
+                == static_cast<qsizetype>(std::count(name.begin(), name.end(), '?'));
     if (held)
         Require(reread == lines);
     Require(zarvel::NamesFile::Encode({reread[0], reread[1], reread[2], reread[3]}) == written);

@@ -69,7 +69,10 @@ TEST_F(WindowTest, APastedNameStaysOneLine)
 
 class ThreeDeals : public WindowTest {
 protected:
-    ThreeDeals() : WindowTest(Repeat(LayoutDraws(2, {1}), 3)) {}
+    ThreeDeals()
+        : WindowTest(Repeat(LayoutDraws(2, {1}), 3))
+    {
+    }
     static std::deque<int> Repeat(const std::deque<int> &draws, int times)
     {
         std::deque<int> all;

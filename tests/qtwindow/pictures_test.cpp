@@ -1,5 +1,5 @@
-#include "card_pictures.h"
 #include "card_code.h"
+#include "card_pictures.h"
 
 #include <QImage>
 #include <QSet>
@@ -30,7 +30,7 @@ struct PictureSize {
 // Names the case in test output (printing the bytes would read padding).
 void PrintTo(const PictureSize &c, std::ostream *out) { *out << "Image" << c.image; }
 
-class PictureSizes : public ::testing::TestWithParam<PictureSize> {};
+class PictureSizes : public ::testing::TestWithParam<PictureSize> { };
 
 TEST_P(PictureSizes, AreExactAtOneAndTwoTimes)
 {
@@ -44,12 +44,9 @@ TEST_P(PictureSizes, AreExactAtOneAndTwoTimes)
 }
 
 INSTANTIATE_TEST_SUITE_P(All, PictureSizes,
-                         ::testing::Values(PictureSize{1, {71, 96}}, PictureSize{9, {71, 96}}, PictureSize{17, {71, 96}},
-                                           PictureSize{39, {71, 96}}, PictureSize{77, {75, 96}},
-                                           PictureSize{45, {51, 20}}),
-                         [](const ::testing::TestParamInfo<PictureSize> &info) {
-                             return "Image" + std::to_string(info.param.image);
-                         });
+    ::testing::Values(PictureSize{1, {71, 96}}, PictureSize{9, {71, 96}}, PictureSize{17, {71, 96}},
+        PictureSize{39, {71, 96}}, PictureSize{77, {75, 96}}, PictureSize{45, {51, 20}}),
+    [](const ::testing::TestParamInfo<PictureSize> &info) { return "Image" + std::to_string(info.param.image); });
 
 TEST(Pictures, EveryFaceIsDistinctCreamFramedAndColouredBySuit)
 {
@@ -64,7 +61,8 @@ TEST(Pictures, EveryFaceIsDistinctCreamFramedAndColouredBySuit)
         seen.insert(QByteArray(reinterpret_cast<const char *>(face.constBits()), face.sizeInBytes()));
         EXPECT_EQ(face.pixelColor(0, 50), QColor(160, 128, 0)) << "frame of " << code;
         EXPECT_EQ(face.pixelColor(35, 0), QColor(160, 128, 0)) << "frame of " << code;
-        EXPECT_TRUE(Holds(face, face.rect(), [](QColor c) { return c == QColor(255, 255, 223); })) << "cream of " << code;
+        EXPECT_TRUE(Holds(face, face.rect(), [](QColor c) { return c == QColor(255, 255, 223); }))
+            << "cream of " << code;
         // The index corner carries the suit's colour.
         const bool redSuit = code < 20; // hearts and diamonds
         EXPECT_EQ(Holds(face, QRect(2, 2, 10, 28), IsRed), redSuit) << "index of " << code;

@@ -25,14 +25,14 @@ class WindowTest : public ::testing::Test {
 public:
     explicit WindowTest(std::deque<int> draws = {})
         : random(std::move(draws))
-        , namesFile(folder.filePath(QStringLiteral("Zarvel.TXT")), [this](const QString &message) { failures << message; })
+        , namesFile(
+              folder.filePath(QStringLiteral("Zarvel.TXT")), [this](const QString &message) { failures << message; })
         , window(random, namesFile)
     {
         window.show();
     }
 
-    template <typename T = QWidget>
-    T *Control(const QString &name) const
+    template <typename T = QWidget> T *Control(const QString &name) const
     {
         T *control = window.findChild<T *>(name);
         EXPECT_NE(control, nullptr) << name.toStdString();

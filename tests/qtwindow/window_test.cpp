@@ -33,21 +33,36 @@ struct Place {
 TEST_F(WindowTest, EveryControlStandsAtItsPlace)
 {
     const Place places[] = {
-        {"Combo1", Twips(240, 120, 3255, 315)},     {"Text1", Twips(1320, 3240, 975, 285)},
-        {"Text2", Twips(3120, 3240, 855, 285)},     {"Text3", Twips(6720, 3240, 975, 285)},
-        {"Text4", Twips(8400, 3240, 855, 285)},     {"Label1", Twips(1320, 3240, 1695, 375)},
-        {"Label2", Twips(3240, 3240, 1455, 375)},   {"Label3", Twips(6840, 3240, 1335, 375)},
-        {"Label4", Twips(8520, 3240, 1455, 375)},   {"Label5", Twips(120, 7560, 5535, 375)},
-        {"Command1", Twips(9720, 7320, 1215, 375)}, {"Image40", Twips(1200, 1680, 1455, 1575)},
-        {"Image41", Twips(3000, 1680, 1215, 1455)}, {"Image42", Twips(4800, 1680, 1095, 1575)},
-        {"Image43", Twips(6600, 1680, 1335, 1575)}, {"Image44", Twips(8280, 1680, 1455, 1575)},
-        {"Image45", Twips(4920, 3240, 765, 300)},   {"Image77", Twips(0, 4440, 1125, 1440)},
-        {"Image1", Twips(120, 240, 1065, 1440)},    {"Image19", Twips(2640 + 960, 240, 1065, 1440)},
-        {"Image31", Twips(7440, 240, 1065, 1440)},  {"Image10", Twips(1320, 240, 975, 1575)},
-        {"Image46", Twips(1200, 3960, 1335, 1575)}, {"Image49", Twips(1200, 4320, 1335, 1935)},
-        {"Image76", Twips(1200, 4680, 1335, 2055)}, {"Image50", Twips(3000, 3960, 1215, 1455)},
-        {"Image57", Twips(4800, 4320, 1215, 1455)}, {"Image61", Twips(6720, 4320, 1335, 1455)},
-        {"Image65", Twips(8520, 4320, 1215, 1455)}, {"Image68", Twips(4800, 4440, 1215, 1455)},
+        {"Combo1", Twips(240, 120, 3255, 315)},
+        {"Text1", Twips(1320, 3240, 975, 285)},
+        {"Text2", Twips(3120, 3240, 855, 285)},
+        {"Text3", Twips(6720, 3240, 975, 285)},
+        {"Text4", Twips(8400, 3240, 855, 285)},
+        {"Label1", Twips(1320, 3240, 1695, 375)},
+        {"Label2", Twips(3240, 3240, 1455, 375)},
+        {"Label3", Twips(6840, 3240, 1335, 375)},
+        {"Label4", Twips(8520, 3240, 1455, 375)},
+        {"Label5", Twips(120, 7560, 5535, 375)},
+        {"Command1", Twips(9720, 7320, 1215, 375)},
+        {"Image40", Twips(1200, 1680, 1455, 1575)},
+        {"Image41", Twips(3000, 1680, 1215, 1455)},
+        {"Image42", Twips(4800, 1680, 1095, 1575)},
+        {"Image43", Twips(6600, 1680, 1335, 1575)},
+        {"Image44", Twips(8280, 1680, 1455, 1575)},
+        {"Image45", Twips(4920, 3240, 765, 300)},
+        {"Image77", Twips(0, 4440, 1125, 1440)},
+        {"Image1", Twips(120, 240, 1065, 1440)},
+        {"Image19", Twips(2640 + 960, 240, 1065, 1440)},
+        {"Image31", Twips(7440, 240, 1065, 1440)},
+        {"Image10", Twips(1320, 240, 975, 1575)},
+        {"Image46", Twips(1200, 3960, 1335, 1575)},
+        {"Image49", Twips(1200, 4320, 1335, 1935)},
+        {"Image76", Twips(1200, 4680, 1335, 2055)},
+        {"Image50", Twips(3000, 3960, 1215, 1455)},
+        {"Image57", Twips(4800, 4320, 1215, 1455)},
+        {"Image61", Twips(6720, 4320, 1335, 1455)},
+        {"Image65", Twips(8520, 4320, 1215, 1455)},
+        {"Image68", Twips(4800, 4440, 1215, 1455)},
         {"Image75", Twips(8520, 4560, 1215, 1455)},
     };
     for (const Place &place : places)
@@ -67,7 +82,8 @@ TEST_F(WindowTest, OpensShowingOnlyTheQuestionTheButtonAndTheEmptyAnswer)
         EXPECT_FALSE(Control(QStringLiteral("Text%1").arg(i))->isVisible());
         EXPECT_FALSE(Control(QStringLiteral("Label%1").arg(i))->isVisible());
         EXPECT_EQ(Control<QLineEdit>(QStringLiteral("Text%1").arg(i))->text(), "Имя");
-        EXPECT_EQ(Control<QLineEdit>(QStringLiteral("Text%1").arg(i))->accessibleName(), QStringLiteral("Имя %1").arg(i));
+        EXPECT_EQ(
+            Control<QLineEdit>(QStringLiteral("Text%1").arg(i))->accessibleName(), QStringLiteral("Имя %1").arg(i));
     }
     for (int n = 1; n <= 77; ++n)
         EXPECT_FALSE(Image(n)->isVisible() && !Image(n)->Picture().isNull()) << "Image" << n << " shows a card";
@@ -85,12 +101,12 @@ TEST_F(WindowTest, LowerCardsAndNameBoxesAreDrawnInFront)
     auto before = [&](const char *back, const char *front) {
         return order.indexOf(Control(QString::fromUtf8(back))) < order.indexOf(Control(QString::fromUtf8(front)));
     };
-    const std::vector<std::vector<const char *>> columns = {
-        {"Image46", "Image47", "Image48", "Image49", "Image66", "Image71", "Image76"},
-        {"Image50", "Image51", "Image52", "Image53", "Image67", "Image72"},
-        {"Image54", "Image55", "Image56", "Image57", "Image68", "Image73"},
-        {"Image58", "Image59", "Image60", "Image61", "Image69", "Image74"},
-        {"Image62", "Image63", "Image64", "Image65", "Image70", "Image75"}};
+    const std::vector<std::vector<const char *>> columns
+        = {{"Image46", "Image47", "Image48", "Image49", "Image66", "Image71", "Image76"},
+            {"Image50", "Image51", "Image52", "Image53", "Image67", "Image72"},
+            {"Image54", "Image55", "Image56", "Image57", "Image68", "Image73"},
+            {"Image58", "Image59", "Image60", "Image61", "Image69", "Image74"},
+            {"Image62", "Image63", "Image64", "Image65", "Image70", "Image75"}};
     for (const auto &column : columns) {
         for (std::size_t row = 1; row < column.size(); ++row)
             EXPECT_TRUE(before(column[row - 1], column[row])) << column[row] << " over " << column[row - 1];
@@ -115,14 +131,12 @@ TEST_F(WindowTest, TheMenuTreeReadsAsDesigned)
         }
     };
     walk(window.menuBar()->actions(), 0);
-    const QStringList expected = {
-        "Гадание", ".Девушки", "..На 4 короля", "...Вы-дама бубен-молодая", "...Вы-дама черви-замужняя",
-        "...Вы-дама крести", "...Вы-дама вини-бабушка", "..На 4 вальта", "...Вы-дама бубен-молодая",
-        "...Вы-дама черви-замужняя", "...Вы-дама крести", "...Вы-дама вини-бабушка", ".Парня", "..На 4 дамы",
-        "...Вы-король (мужчина)", "....Король черви-замужний", "....Король-буби-молодой",
-        "....Король-крести-богатый", "....Король-вини-дедушка", "...Вы-валет (парень)",
-        "....Валет черви-замужний", "....Валет-буби-молодой", "....Валет-крести-богатый", "....Валет-вини",
-        "Назначить имена"};
+    const QStringList expected = {"Гадание", ".Девушки", "..На 4 короля", "...Вы-дама бубен-молодая",
+        "...Вы-дама черви-замужняя", "...Вы-дама крести", "...Вы-дама вини-бабушка", "..На 4 вальта",
+        "...Вы-дама бубен-молодая", "...Вы-дама черви-замужняя", "...Вы-дама крести", "...Вы-дама вини-бабушка",
+        ".Парня", "..На 4 дамы", "...Вы-король (мужчина)", "....Король черви-замужний", "....Король-буби-молодой",
+        "....Король-крести-богатый", "....Король-вини-дедушка", "...Вы-валет (парень)", "....Валет черви-замужний",
+        "....Валет-буби-молодой", "....Валет-крести-богатый", "....Валет-вини", "Назначить имена"};
     EXPECT_EQ(tree, expected);
 }
 
@@ -201,7 +215,8 @@ TEST_F(WindowTest, TheOkPictureIsAButtonForScreenReadersAndTheKeyboard)
     EXPECT_EQ(face->role(), QAccessible::Graphic);
     EXPECT_EQ(face->text(QAccessible::Name), "Дама червей");
     EXPECT_FALSE(face->state().invisible);
-    EXPECT_TRUE(QAccessible::queryAccessibleInterface(Image(46))->state().invisible) << "an empty slot is not announced";
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(Image(46))->state().invisible)
+        << "an empty slot is not announced";
 }
 
 TEST_F(WindowTest, TheNameBoxesContextMenuIsRussian)
@@ -228,7 +243,10 @@ TEST_F(WindowTest, PickingAQuestionShowsItButTypingDoesNot)
 class ScriptedReading : public WindowTest {
 protected:
     // The ace of hearts in slot 1, the king of clubs in every other slot.
-    ScriptedReading() : WindowTest(LayoutDraws(9, {28})) {}
+    ScriptedReading()
+        : WindowTest(LayoutDraws(9, {28}))
+    {
+    }
 };
 
 TEST_F(ScriptedReading, AWholeReadingFromTheMenuToTheAnswer)
@@ -271,7 +289,10 @@ TEST_F(ScriptedReading, ASlotGivenTheBackThenAFaceNarrowsInPlace)
 class NoFindReading : public WindowTest {
 protected:
     // Sixes of hearts only: the querent's card is never dealt.
-    NoFindReading() : WindowTest(LayoutDraws(1, {1})) {}
+    NoFindReading()
+        : WindowTest(LayoutDraws(1, {1}))
+    {
+    }
 };
 
 TEST_F(NoFindReading, LaysAll31CardsFaceDownAndAnswersNotDealt)

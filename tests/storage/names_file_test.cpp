@@ -44,10 +44,11 @@ TEST_F(NamesFileTest, TheFirstRunWritesTheInitialTextsAndCreatesTheFolderOwnerOn
     EXPECT_TRUE(file.Read().empty());
     EXPECT_EQ(file.Write({"Имя", "Имя", "Имя", "Имя"}), "");
     EXPECT_EQ(Bytes(), Ima + "\r\n" + Ima + "\r\n" + Ima + "\r\n" + Ima + "\r\n");
-    struct stat status {};
+    struct stat status { };
     ASSERT_EQ(::stat(QFile::encodeName(Path()).constData(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0600u);
-    EXPECT_EQ(QDir(folder.filePath("zarvel")).entryList(QDir::Files), QStringList{"Zarvel.TXT"}) << "no temporary file left";
+    EXPECT_EQ(QDir(folder.filePath("zarvel")).entryList(QDir::Files), QStringList{"Zarvel.TXT"})
+        << "no temporary file left";
 }
 
 TEST_F(NamesFileTest, NamesSurviveAWriteAndARead)
@@ -66,7 +67,7 @@ TEST_F(NamesFileTest, AnExistingFileKeepsItsPermissions)
     ::chmod(QFile::encodeName(Path()).constData(), 0640);
     EXPECT_EQ(NamesFile(Path()).Write({"1", "2", "3", "4"}), "");
     EXPECT_EQ(Bytes(), "1\r\n2\r\n3\r\n4\r\n");
-    struct stat status {};
+    struct stat status { };
     ::stat(QFile::encodeName(Path()).constData(), &status);
     EXPECT_EQ(status.st_mode & 0777, 0640u);
 }
@@ -80,7 +81,7 @@ struct ReadCase {
 // Names the case in test output (printing the bytes would read padding).
 void PrintTo(const ReadCase &c, std::ostream *out) { *out << c.name; }
 
-class NamesFileRead : public NamesFileTest, public ::testing::WithParamInterface<ReadCase> {};
+class NamesFileRead : public NamesFileTest, public ::testing::WithParamInterface<ReadCase> { };
 
 TEST_P(NamesFileRead, FollowsTheReadingRules)
 {
@@ -90,17 +91,14 @@ TEST_P(NamesFileRead, FollowsTheReadingRules)
 
 const QByteArray Long(NamesFile::ReadLimit, 'x');
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, NamesFileRead,
-    ::testing::Values(
-        ReadCase{"FourLines", Ima + "\r\nb\r\nc\r\nd\r\n", LinesRead{"Имя", "b", "c", "d"}},
+INSTANTIATE_TEST_SUITE_P(Files, NamesFileRead,
+    ::testing::Values(ReadCase{"FourLines", Ima + "\r\nb\r\nc\r\nd\r\n", LinesRead{"Имя", "b", "c", "d"}},
         ReadCase{"FifthLineIgnored", "a\r\nb\r\nc\r\nd\r\ne\r\n", LinesRead{"a", "b", "c", "d"}},
         ReadCase{"NoFinalLineEnd", "a\r\nb\r\nc\r\nd", LinesRead{"a", "b", "c", "d"}},
-        ReadCase{"ThreeLines", "a\r\nb\r\nc\r\n", LinesRead{"a", "b", "c"}},
-        ReadCase{"EmptyFile", "", LinesRead{}},
+        ReadCase{"ThreeLines", "a\r\nb\r\nc\r\n", LinesRead{"a", "b", "c"}}, ReadCase{"EmptyFile", "", LinesRead{}},
         ReadCase{"LoneCrAndLf", "a\rb\nc\r\nd", LinesRead{"a", "b", "c", "d"}},
         ReadCase{"NulAndUnassignedBytes", QByteArray("\0a\r\n\x98\r\nc\r\nd", 11),
-                 LinesRead{std::string("\0a", 2), "\u0098", "c", "d"}},
+            LinesRead{std::string("\0a", 2), "\u0098", "c", "d"}},
         ReadCase{"LinesEndingWithinTheLimit", "a\r\nb\r\nc\r\nd\r\n" + Long, LinesRead{"a", "b", "c", "d"}},
         ReadCase{"FourthLineCutByTheLimit", "a\r\nb\r\nc\r\n" + Long, LinesRead{"a", "b", "c"}},
         ReadCase{"FirstLineLongerThanTheLimit", Long + "\r\nb\r\nc\r\nd\r\n", LinesRead{}}),

@@ -28,9 +28,10 @@ run_case() {
     mkdir -p "$dir"
     if [ "$1" = old ]; then
         printf 'a\r\nb\r\nc\r\nd\r\ne\r\n' >"$names"
-        before=$old new=$new_after_old
+        chmod 640 "$names"
+        before=$old new=$new_after_old want_mode=640
     else
-        before="" new=$new_first
+        before="" new=$new_first want_mode=600
     fi
     rm -f "$home/err.fifo"
     mkfifo "$home/err.fifo"
@@ -65,8 +66,11 @@ run_case() {
     label="[$1 file, ${3:-${2:-no injection}}]"
     if [ -f "$names" ]; then now=$(od -An -tx1 "$names"); else now=""; fi
     left=$(ls -A "$dir" | grep -v '^Zarvel.TXT$' || true)
+    if [ -f "$names" ]; then mode=$(stat -c %a "$names"); else mode=""; fi
     if [ "$now" != "$before" ] && [ "$now" != "$new" ]; then
         echo "FAIL $label: the names file is neither old nor new:$now"; failures=$((failures + 1))
+    elif [ -n "$mode" ] && [ "$mode" != "$want_mode" ]; then
+        echo "FAIL $label: the names file's mode is $mode, not $want_mode"; failures=$((failures + 1))
     elif [ -n "$left" ]; then
         echo "FAIL $label: left beside the names file: $left"; failures=$((failures + 1))
     elif [ "$now" != "$new" ] && ! grep -q "Имена не сохранены в файл $names" "$home/stderr"; then
@@ -78,7 +82,7 @@ run_case() {
 }
 
 for start in old none; do
-    for inject in openat:error=ENOSPC:when=1 fchmod:error=EPERM:when=1 \
+    for inject in openat:error=ENOSPC:when=1 fchmod:error=EPERM:when=1 chmod:error=EPERM:when=1 \
                   fdatasync:error=EIO:when=1 fdatasync:error=EIO:when=2 fsync:error=EIO:when=1 \
                   linkat:error=ENOSPC:when=1 linkat:error=ENOSPC:when=2 \
                   rename:error=ENOSPC:when=1 renameat2:error=ENOSPC:when=1 \
@@ -86,6 +90,7 @@ for start in old none; do
         run_case "$start" "" "$inject"
     done
     run_case "$start" "trap '' XFSZ; ulimit -f 0;" ""
+    run_case "$start" "ulimit -f 0;" "" # SIGXFSZ at its default: the program ignores it
 done
 
 echo "$runs injected failures tried"

@@ -34,8 +34,8 @@ constexpr QRgb GoldBrown = qRgb(160, 128, 0);
 
 // The deck's names, in the order of zarvel::AllSuits and zarvel::AllRanks.
 const std::array<const char *, zarvel::AllSuits.size()> SuitIds = {"heart", "diamond", "club", "spade"};
-const std::array<const char *, zarvel::AllRanks.size()> RankIds = {"6",    "7",     "8",    "9", "10",
-                                                                   "jack", "queen", "king", "1"};
+const std::array<const char *, zarvel::AllRanks.size()> RankIds
+    = {"6", "7", "8", "9", "10", "jack", "queen", "king", "1"};
 
 // The deck's own rounded outline lies within this many units of the card's
 // edge; the face is cut inside it so that only our frame borders the card.
@@ -49,11 +49,12 @@ QImage RenderFace(QSvgRenderer &deck, const QString &id, int scale)
     painter.setRenderHint(QPainter::Antialiasing);
 
     const QRectF card = deck.boundsOnElement(id);
-    const QRectF inner = QRectF(QPointF(0, 0), QSizeF(FaceSize * scale)).adjusted(2 * scale, 2 * scale, -2 * scale, -2 * scale);
+    const QRectF inner
+        = QRectF(QPointF(0, 0), QSizeF(FaceSize * scale)).adjusted(2 * scale, 2 * scale, -2 * scale, -2 * scale);
     const double sx = inner.width() / (card.width() - 2 * DeckOutlineInset);
     const double sy = inner.height() / (card.height() - 2 * DeckOutlineInset);
     const QRectF target(inner.left() - DeckOutlineInset * sx, inner.top() - DeckOutlineInset * sy, card.width() * sx,
-                        card.height() * sy);
+        card.height() * sy);
     painter.setClipRect(inner);
     // Multiplying turns the deck's white card into our cream field and keeps
     // the indices, pips and figures as the deck draws them.
@@ -180,7 +181,7 @@ bool Save(const QImage &image, const QDir &out, const QString &name)
 QString FaceId(zarvel::CardCode code)
 {
     return QStringLiteral("%1_%2").arg(QLatin1String(SuitIds[zarvel::IndexOf(zarvel::SuitOf(code))]),
-                                       QLatin1String(RankIds[zarvel::IndexOf(zarvel::RankOf(code))]));
+        QLatin1String(RankIds[zarvel::IndexOf(zarvel::RankOf(code))]));
 }
 
 // The picture catalogue control Image<number> carries, at a scale.
@@ -198,7 +199,7 @@ bool RenderCatalogue(QSvgRenderer &deck, const QDir &out)
     for (int number : zarvel::CataloguePictures()) {
         if (zarvel::IsValidCardCode(number) && !deck.elementExists(FaceId(static_cast<zarvel::CardCode>(number)))) {
             std::fprintf(stderr, "cardtool: the deck has no card %s\n",
-                         qPrintable(FaceId(static_cast<zarvel::CardCode>(number))));
+                qPrintable(FaceId(static_cast<zarvel::CardCode>(number))));
             return false;
         }
     }
@@ -226,17 +227,17 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     const bool icons = argc == 5 && QByteArray(argv[1]) == "--icon";
     if (argc != 3 && !icons) {
-        std::fprintf(stderr, "usage: cardtool DECK.svgz OUTPUT-FOLDER\n"
-                             "       cardtool --icon DECK.svgz OUTPUT-FOLDER ICON-NAME\n");
+        std::fprintf(stderr,
+            "usage: cardtool DECK.svgz OUTPUT-FOLDER\n"
+            "       cardtool --icon DECK.svgz OUTPUT-FOLDER ICON-NAME\n");
         return 2;
     }
     if (icons)
         ++argv;
     const QString deckPath = QString::fromLocal8Bit(argv[1]);
     if (!QFile::exists(deckPath)) {
-        std::fprintf(stderr,
-                     "cardtool: the card deck %s is missing; install the Debian package gnome-cards-data\n",
-                     argv[1]);
+        std::fprintf(
+            stderr, "cardtool: the card deck %s is missing; install the Debian package gnome-cards-data\n", argv[1]);
         return 1;
     }
     QSvgRenderer deck(deckPath);

@@ -15,6 +15,8 @@
 
 #include <cstdio>
 
+#include <array>
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -27,17 +29,18 @@ int main(int argc, char *argv[])
     zarvel::NamesFile namesFile(home.filePath(QStringLiteral("Zarvel.TXT")));
     // The same reading every time: the querent's queen of hearts turns up
     // seventh, in the second column, after six cards face down.
-    zarvel::replay::ScriptedRandom random(zarvel::replay::LayoutDraws(
-        24, {12, 25, 33, 4, 19, 7, 14, 29, 2, 35, 11, 24, 39, 5, 16, 21, 32, 13, 3,
-             27, 31, 15, 22, 34, 1, 17, 26, 37, 9, 23, 36, 13, 6, 3, 19, 5, 12, 2}));
+    zarvel::replay::ScriptedRandom random(zarvel::replay::LayoutDraws(24,
+        {12, 25, 33, 4, 19, 7, 14, 29, 2, 35, 11, 24, 39, 5, 16, 21, 32, 13, 3, 27, 31, 15, 22, 34, 1, 17, 26, 37, 9,
+            23, 36, 13, 6, 3, 19, 5, 12, 2}));
     zarvel::MainWindow window(random, namesFile);
     window.show();
 
     window.findChild<QAction *>(QStringLiteral("На_королей_дама_черви"))->trigger();
     window.findChild<QAction *>(QStringLiteral("Назначить_имена"))->trigger();
-    const char *names[] = {"Андрей", "Борис", "Виктор", "Глеб"};
+    const std::array names = {"Андрей", "Борис", "Виктор", "Глеб"};
     for (int i = 0; i < 4; ++i)
-        window.findChild<QLineEdit *>(QStringLiteral("Text%1").arg(i + 1))->setText(QString::fromUtf8(names[i]));
+        window.findChild<QLineEdit *>(QStringLiteral("Text%1").arg(i + 1))
+            ->setText(QString::fromUtf8(names.at(static_cast<std::size_t>(i))));
     emit window.findChild<zarvel::PictureControl *>(QStringLiteral("Image45"))->clicked();
     auto *combo = window.findChild<QComboBox *>(QStringLiteral("Combo1"));
     combo->setCurrentIndex(0);
@@ -48,7 +51,7 @@ int main(int argc, char *argv[])
     QTimer::singleShot(2500, &window, [&] {
         const bool saved = window.grab().save(output, "PNG");
         std::printf("%s %s\n", saved ? "saved" : "could not save", qPrintable(output));
-        app.exit(saved ? 0 : 1);
+        QApplication::exit(saved ? 0 : 1);
     });
     return QApplication::exec();
 }
