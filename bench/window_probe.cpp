@@ -90,7 +90,7 @@ int main(int argc, char *argv[])
     QElapsedTimer reveal;
     auto report = [&](long long shownAt, long rss, double revealMs) {
         std::printf("shown_at_us=%lld rss_kib=%ld reveal_ms=%.1f\n", shownAt, rss, revealMs);
-        app.quit();
+        QCoreApplication::quit();
     };
     ExposeWatcher watcher([&] {
         const long long shownAt = RealtimeMicroseconds();

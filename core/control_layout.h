@@ -46,7 +46,7 @@ struct ControlSpec {
 // the text boxes, the button and the combo box over everything.
 const std::vector<ControlSpec> &WindowControls();
 
-// The place and size of Image<number> while it has no picture.
-TwipsRect StoredPicturePlace(int imageNumber);
+// The place and size of Image<n> while it has no picture.
+TwipsRect StoredPicturePlace(int n);
 
 } // namespace zarvel

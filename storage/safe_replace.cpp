@@ -114,7 +114,7 @@ QString ReplaceFile(const QString &path, const QByteArray &bytes)
     // The temporary file may start with wider rights than the old one:
     // until they are set, or for a new file narrowed to the owner, nothing
     // is written into it.
-    const QString kept = exists                           ? KeepAccess(file.handle(), native, was)
+    QString kept = exists                                 ? KeepAccess(file.handle(), native, was)
         : ::fchmod(file.handle(), S_IRUSR | S_IWUSR) == 0 ? QString()
                                                           : FromErrno(errno, "права файла не удаётся задать");
     if (!kept.isEmpty()) {

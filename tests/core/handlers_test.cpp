@@ -1,9 +1,11 @@
+#include "deal.h"
 #include "fake_controls.h"
 #include "figure_groups.h"
 #include "form_events.h"
 #include "menu_tree.h"
 #include "questions.h"
 #include "scripted_random.h"
+#include "startup.h"
 
 #include <gtest/gtest.h>
 
@@ -67,16 +69,66 @@ INSTANTIATE_TEST_SUITE_P(SixteenItems, FigurePick,
         Pick{"Валет_черви_замужний", 16, 3, QueensRow}, Pick{"Валет_буби_молодой", 17, 3, QueensRow},
         Pick{"Валет_крести_богатый", 18, 3, QueensRow}, Pick{"Валет_вини", 19, 3, QueensRow}));
 
-TEST(FigurePick, DuringARevealChangesOnlyTheFieldsAndTheRow)
+TEST(FigurePick, DuringARunningRevealChangesOnlyTheFieldsAndTheRow)
 {
-    Form form;
-    form.events.SelectFigure(1, KingsRank);
-    ScriptedRandom random({});
-    ReadingState before = form.events.State();
-    form.events.SelectFigure(12, QueensRank);
-    EXPECT_EQ(form.events.State().DealCards, before.DealCards);
-    EXPECT_EQ(form.events.State().RevealStep, before.RevealStep);
-    EXPECT_EQ(form.events.State().RevealState, before.RevealState);
+    ScriptedRandom random(LayoutDraws(2, {1}));
+    FakeControls controls;
+    FormEvents events(controls, random);
+    events.Load({});
+    events.SelectFigure(1, KingsRank);
+    events.Deal();
+    events.Tick();
+    events.Tick();
+    const ReadingState before = events.State();
+    ASSERT_EQ(before.RevealState, RevealState::Running);
+    controls.log.clear();
+    events.SelectFigure(12, QueensRank);
+    EXPECT_EQ(events.State().ChosenFigure, 12);
+    EXPECT_EQ(events.State().ChosenRank, QueensRank);
+    EXPECT_EQ(events.State().DealCards, before.DealCards);
+    EXPECT_EQ(events.State().RevealStep, before.RevealStep);
+    EXPECT_EQ(events.State().RevealState, before.RevealState);
+    EXPECT_EQ(controls.log.size(), 5u) << "only the figure row changes";
+    EXPECT_TRUE(controls.Visible("Image50")) << "the laid cards stay";
+}
+
+TEST(FigurePick, FromAGirlsReadingToAYoungMansTheNextDealLeavesOutTheQueens)
+{
+    // Draws of each queen first: only thrown back now.
+    std::deque<int> draws = {7, 17, 27, 37};
+    const std::deque<int> rest = LayoutDraws(8, {18});
+    draws.insert(draws.end(), rest.begin(), rest.end());
+    ScriptedRandom random(draws);
+    FakeControls controls;
+    FormEvents events(controls, random);
+    events.Load({});
+    events.SelectFigure(1, KingsRank);
+    events.SelectFigure(11, QueensRank);
+    events.Deal();
+    EXPECT_EQ(events.State().DealCards[1], 8) << "the four queens were thrown back, the king of hearts placed";
+    for (int k = 1; k <= 39; ++k) {
+        const int code = events.State().DealCards[k];
+        EXPECT_TRUE(code == 8 || code == 18) << "slot " << k << " holds " << code;
+    }
+}
+
+TEST(Slot40, HoldingACodeIsClearedByStartUpAndByADeal)
+{
+    FakeControls controls;
+    ReadingState state;
+    state.DealCards[1] = 9;
+    state.DealCards[40] = 9;
+    Load(state, controls, {});
+    EXPECT_EQ(state.DealCards[1], NoCard);
+    EXPECT_EQ(state.DealCards[40], NoCard);
+
+    ScriptedRandom random(LayoutDraws(2, {1}));
+    state.ChosenFigure = 1;
+    state.ChosenRank = KingsRank;
+    state.DealCards[40] = 9;
+    Deal(state, random, controls);
+    EXPECT_EQ(state.DealCards[40], NoCard);
+    EXPECT_EQ(state.DealCards[39], 1);
 }
 
 TEST(AssignNames, BeforeAnyFigureShowsNothing)

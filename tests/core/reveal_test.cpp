@@ -2,6 +2,7 @@
 #include "deal.h"
 #include "fake_controls.h"
 #include "figure_groups.h"
+#include "name_entry.h"
 #include "reveal.h"
 #include "scripted_random.h"
 
@@ -214,6 +215,23 @@ TEST(Reveal, ASecondDealMidRevealRestartsOverHiddenSlots)
     reading.Ticks(2);
     EXPECT_EQ(reading.VisibleSlots(), (std::vector<int>{46, 50}));
     EXPECT_EQ(reading.controls.Picture("Image50"), "face 7");
+}
+
+TEST(Reveal, AQuestionChosenMidRevealShowsBareUntilTheNextStepAndAfterAFindStays)
+{
+    Reading reading(1, CodesWithFigureAt(4, 7));
+    reading.Ticks(2);
+    reading.controls.texts["Combo1"] = "Кто ревнует?";
+    ChooseQuestion(reading.controls);
+    EXPECT_EQ(reading.controls.Caption("Label5"), "Кто ревнует?");
+    reading.Ticks(1);
+    EXPECT_EQ(reading.controls.Caption("Label5"), "Кто ревнует?-Незнакомец(ка)");
+    reading.Ticks(1); // the queen of hearts found in column 4
+    EXPECT_EQ(reading.controls.Caption("Label5"), "Кто ревнует?-Вера");
+    reading.controls.texts["Combo1"] = "Кто богаче?";
+    ChooseQuestion(reading.controls);
+    reading.Ticks(40);
+    EXPECT_EQ(reading.controls.Caption("Label5"), "Кто богаче?") << "no step rewrites it after a find";
 }
 
 TEST(Reveal, RevealStateZeroAndThreeTickAlike)
