@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 600
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps program run test bench fuzz fuzz-build install uninstall clean
+.PHONY: all deps program run test bench fuzz fuzz-build install uninstall clean deb
 
 all: program
 
@@ -42,6 +42,10 @@ fuzz-build: deps
 # The fuzzer alone, for FUZZ_SECONDS (default 10 minutes).
 fuzz: fuzz-build
 	ctest --test-dir $(FUZZ_BUILD) --output-on-failure -V
+
+# The Debian package: build/zarvel_<version>_<arch>.deb.
+deb: deps
+	./scripts/build-deb $(BUILD)
 
 bench: program
 	./$(BUILD)/bench/deal_bench --benchmark_report_aggregates_only=true
