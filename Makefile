@@ -24,7 +24,7 @@ run: program
 
 # Every test of the program; the core's tests once more under
 # AddressSanitizer and UndefinedBehaviorSanitizer; the names file reader
-# under libFuzzer for 30 seconds.
+# under libFuzzer for 30 seconds; the Debian package built and checked.
 test: program
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZARVEL_CORE_ONLY=ON -DZARVEL_BENCH=OFF \
@@ -33,6 +33,8 @@ test: program
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS)
 	$(MAKE) fuzz-build FUZZ_SECONDS=30
 	ctest --test-dir $(FUZZ_BUILD) --output-on-failure
+	$(MAKE) deb
+	./tests/app/package_test.sh $(BUILD)/zarvel_$$(dpkg-parsechangelog -S Version)_$$(dpkg-architecture -qDEB_HOST_ARCH).deb
 
 fuzz-build: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZARVEL_FUZZ=ON \

@@ -1,0 +1,38 @@
+#!/bin/sh
+# The Debian package: lintian finds no error or warning, it holds exactly
+# the program's files, and what it unpacks runs and reads: the program's
+# --version and its manual pages, whose options are those of --help.
+set -eu
+deb=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+tags=$(lintian "$deb" 2>/dev/null | grep -E '^(E|W):' || true)
+[ -z "$tags" ] || fail "lintian: $tags"
+
+id=io.github.zarvel.Zarvel
+expected="./usr/games/zarvel
+./usr/share/applications/$id.desktop
+./usr/share/doc/zarvel/changelog.gz
+./usr/share/doc/zarvel/copyright
+./usr/share/icons/hicolor/128x128/apps/$id.png
+./usr/share/icons/hicolor/256x256/apps/$id.png
+./usr/share/icons/hicolor/48x48/apps/$id.png
+./usr/share/icons/hicolor/scalable/apps/$id.svg
+./usr/share/man/man1/zarvel.1.gz
+./usr/share/man/ru/man1/zarvel.1.gz
+./usr/share/metainfo/$id.metainfo.xml"
+actual=$(dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { print $6 }' | LC_ALL=C sort)
+[ "$actual" = "$expected" ] || fail "the package holds:
+$actual"
+
+dpkg-deb -x "$deb" "$work/root"
+"$work/root/usr/games/zarvel" --version | grep -qx "zarvel $(dpkg-deb -f "$deb" Version)" || fail "--version"
+help=$("$work/root/usr/games/zarvel" --help | grep -o -- '--[a-z]*' | sort)
+for page in man1/zarvel.1.gz ru/man1/zarvel.1.gz; do
+    text=$(MANWIDTH=80 man -l "$work/root/usr/share/man/$page" 2>/dev/null) || fail "man -l $page"
+    documented=$(printf '%s\n' "$text" | grep -o -- '--[a-z]*' | sort -u)
+    [ "$documented" = "$help" ] || fail "$page documents $documented, --help offers $help"
+done
+echo "1 passed, 0 failed"
