@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 600
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps program run test bench fuzz fuzz-build install uninstall clean deb
+.PHONY: all deps program run test bench fuzz fuzz-build install uninstall clean deb web web-site web-test
 
 all: program
 
@@ -24,7 +24,8 @@ run: program
 
 # Every test of the program; the core's tests once more under
 # AddressSanitizer and UndefinedBehaviorSanitizer; the names file reader
-# under libFuzzer for 30 seconds; the Debian package built and checked.
+# under libFuzzer for 30 seconds; the web edition in Chromium; the Debian
+# package built and checked.
 test: program
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZARVEL_CORE_ONLY=ON -DZARVEL_BENCH=OFF \
@@ -33,6 +34,7 @@ test: program
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS)
 	$(MAKE) fuzz-build FUZZ_SECONDS=30
 	ctest --test-dir $(FUZZ_BUILD) --output-on-failure
+	$(MAKE) web-test
 	$(MAKE) deb
 	./tests/app/package_test.sh $(BUILD)/zarvel_$$(dpkg-parsechangelog -S Version)_$$(dpkg-architecture -qDEB_HOST_ARCH).deb
 
@@ -44,6 +46,21 @@ fuzz-build: deps
 # The fuzzer alone, for FUZZ_SECONDS (default 10 minutes).
 fuzz: fuzz-build
 	ctest --test-dir $(FUZZ_BUILD) --output-on-failure -V
+
+# The web edition: the site in build/web/, served at http://127.0.0.1:8000/
+# until interrupted.
+web: web-site
+	@echo "Serving Zarvel at http://127.0.0.1:8000/ (Ctrl+C ends)"
+	python3 -m http.server 8000 --bind 127.0.0.1 --directory $(BUILD)/web
+
+web-site: program
+	./scripts/build-web $(BUILD)
+
+# The web edition in headless Chromium, driven by puppeteer-core.
+web-test: web-site
+	cd tests/web && npm ci --no-audit --no-fund --loglevel=error
+	cd tests/web && ZARVEL_SITE=$(CURDIR)/$(BUILD)/web ZARVEL_PLACES=$(CURDIR)/tests/data/control_places.tsv \
+		node --test --test-concurrency=1
 
 # The Debian package: build/zarvel_<version>_<arch>.deb.
 deb: deps

@@ -30,7 +30,7 @@ ClockRandomSource::ClockRandomSource(Clock clock)
 
 std::uint64_t ClockRandomSource::CoarseClockNanoseconds()
 {
-#ifdef CLOCK_MONOTONIC_COARSE
+#if defined(CLOCK_MONOTONIC_COARSE) && !defined(__EMSCRIPTEN__)
     // The deal reads the clock before each of its thousands of draws: the
     // coarse clock costs a third of the precise one, and the fold in
     // ReseedFromClock does not need fine readings to keep moving.

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,48 +26,22 @@ TEST_F(WindowTest, ClientAreaIsFixedBelowTheMenuBar)
     EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "the window is not resizable";
 }
 
-struct Place {
-    const char *name;
-    QRect rect;
-};
-
 TEST_F(WindowTest, EveryControlStandsAtItsPlace)
 {
-    const Place places[] = {
-        {"Combo1", Twips(240, 120, 3255, 315)},
-        {"Text1", Twips(1320, 3240, 975, 285)},
-        {"Text2", Twips(3120, 3240, 855, 285)},
-        {"Text3", Twips(6720, 3240, 975, 285)},
-        {"Text4", Twips(8400, 3240, 855, 285)},
-        {"Label1", Twips(1320, 3240, 1695, 375)},
-        {"Label2", Twips(3240, 3240, 1455, 375)},
-        {"Label3", Twips(6840, 3240, 1335, 375)},
-        {"Label4", Twips(8520, 3240, 1455, 375)},
-        {"Label5", Twips(120, 7560, 5535, 375)},
-        {"Command1", Twips(9720, 7320, 1215, 375)},
-        {"Image40", Twips(1200, 1680, 1455, 1575)},
-        {"Image41", Twips(3000, 1680, 1215, 1455)},
-        {"Image42", Twips(4800, 1680, 1095, 1575)},
-        {"Image43", Twips(6600, 1680, 1335, 1575)},
-        {"Image44", Twips(8280, 1680, 1455, 1575)},
-        {"Image45", Twips(4920, 3240, 765, 300)},
-        {"Image77", Twips(0, 4440, 1125, 1440)},
-        {"Image1", Twips(120, 240, 1065, 1440)},
-        {"Image19", Twips(2640 + 960, 240, 1065, 1440)},
-        {"Image31", Twips(7440, 240, 1065, 1440)},
-        {"Image10", Twips(1320, 240, 975, 1575)},
-        {"Image46", Twips(1200, 3960, 1335, 1575)},
-        {"Image49", Twips(1200, 4320, 1335, 1935)},
-        {"Image76", Twips(1200, 4680, 1335, 2055)},
-        {"Image50", Twips(3000, 3960, 1215, 1455)},
-        {"Image57", Twips(4800, 4320, 1215, 1455)},
-        {"Image61", Twips(6720, 4320, 1335, 1455)},
-        {"Image65", Twips(8520, 4320, 1215, 1455)},
-        {"Image68", Twips(4800, 4440, 1215, 1455)},
-        {"Image75", Twips(8520, 4560, 1215, 1455)},
-    };
-    for (const Place &place : places)
-        EXPECT_EQ(Control(QString::fromUtf8(place.name))->geometry(), place.rect) << place.name;
+    QFile places(QStringLiteral(ZARVEL_TEST_DATA "/control_places.tsv"));
+    ASSERT_TRUE(places.open(QIODevice::ReadOnly | QIODevice::Text));
+    int checked = 0;
+    while (!places.atEnd()) {
+        const QString line = QString::fromUtf8(places.readLine()).trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const QStringList field = line.split(QLatin1Char('\t'));
+        ASSERT_EQ(field.size(), 5) << line.toStdString();
+        const QRect place = Twips(field[1].toInt(), field[2].toInt(), field[3].toInt(), field[4].toInt());
+        EXPECT_EQ(Control(field[0])->geometry(), place) << field[0].toStdString();
+        ++checked;
+    }
+    EXPECT_GE(checked, 30);
 }
 
 TEST_F(WindowTest, OpensShowingOnlyTheQuestionTheButtonAndTheEmptyAnswer)

@@ -5,7 +5,8 @@
 //       named after the picture control that carries it, and pictures.qrc
 //       listing them for the program's resources;
 //   cardtool --icon DECK.svgz FOLDER NAME  the program's icon, the queen
-//       of hearts, as NAME.svg and NAME-<size>.png for 48, 128 and 256.
+//       of hearts, as NAME.svg and NAME-<size>.png for 48, 128, 192, 256
+//       and 512 (the web edition's manifest wants the last ones).
 #include "card_code.h"
 #include "catalogue.h"
 #include "control_names.h"
@@ -155,7 +156,7 @@ bool RenderIcons(QSvgRenderer &deck, const QDir &out, const QString &iconName)
         deck.render(&painter, QLatin1String(IconCard), IconCardRect(deck, SvgSide));
     }
     bool ok = QFile::exists(svg.fileName());
-    for (int side : {48, 128, 256}) {
+    for (int side : {48, 128, 192, 256, 512}) {
         QImage icon(side, side, QImage::Format_ARGB32_Premultiplied);
         icon.fill(Qt::transparent);
         QPainter painter(&icon);

@@ -1,0 +1,57 @@
+// Measures the web edition in headless Chromium from a loopback server:
+// the time from navigation until the controls are shown (median of 10 cold
+// loads), the WebAssembly module's size, what the first load transfers
+// (service worker's caching included), and the median time of a deal.
+// Run after `make web-site` and `npm ci` in tests/web:
+//   node bench/measure-web.mjs build/web
+import { stat } from "node:fs/promises";
+import { join } from "node:path";
+import { launch, serve } from "../tests/web/site.mjs";
+
+const root = process.argv[2] ?? "build/web";
+const site = await serve(root);
+const browser = await launch();
+const median = (values) => { const v = [...values].sort((a, b) => a - b); return (v[(v.length - 1) >> 1] + v[v.length >> 1]) / 2; };
+
+const shown = [];
+let transferred = 0; // by the server: the page's and the service worker's requests alike
+for (let i = 0; i < 10; ++i) {
+    const context = await browser.createBrowserContext(); // cold: no cache, no service worker
+    const page = await context.newPage();
+    const servedBefore = site.served();
+    await page.goto(site.url);
+    await page.waitForFunction(() => document.getElementById("Command1") !== null);
+    shown.push(await page.evaluate(() => performance.now()));
+    if (i === 0) {
+        await page.waitForFunction(async () => (await caches.keys()).length > 0 && (await navigator.serviceWorker.ready).active);
+        await new Promise((resolve) => setTimeout(resolve, 2000)); // the pictures for the screen are being kept
+        transferred = site.served() - servedBefore;
+    }
+    await context.close();
+}
+
+const page = await browser.newPage();
+await page.goto(site.url);
+await page.waitForFunction(() => window.zarvel !== undefined);
+const dealMicroseconds = await page.evaluate(() => {
+    const { reading } = window.zarvel;
+    reading.selectFigure(1, 1);
+    // The page's clock is coarse: batches of 200 deals, median of 10.
+    const times = [];
+    for (let batch = 0; batch < 10; ++batch) {
+        const start = performance.now();
+        for (let i = 0; i < 200; ++i)
+            reading.deal();
+        times.push((performance.now() - start) * 1000 / 200);
+    }
+    times.sort((a, b) => a - b);
+    return (times[4] + times[5]) / 2;
+});
+
+const wasm = (await stat(join(root, "zarvel.wasm"))).size;
+console.log(`controls shown after navigation, median of 10 cold loads: ${median(shown).toFixed(1)} ms`);
+console.log(`WebAssembly module: ${(wasm / 1024).toFixed(1)} KiB`);
+console.log(`first load transferred (page and service worker): ${(transferred / 1024).toFixed(0)} KiB`);
+console.log(`one deal in WebAssembly (with its 31 slot updates), median of 10 × 200: ${dealMicroseconds.toFixed(1)} µs`);
+await browser.close();
+await site.stop();

@@ -1,0 +1,182 @@
+// The web edition in headless Chromium, used as a person would: the menu,
+// the boxes, the confirm picture and the button, by mouse, keyboard and
+// touch, online and offline.
+import { after, before, test } from "node:test";
+import assert from "node:assert/strict";
+import { readFile } from "node:fs/promises";
+import { createRequire } from "node:module";
+import { launch, open, serve } from "./site.mjs";
+
+const root = process.env.ZARVEL_SITE;
+const places = process.env.ZARVEL_PLACES;
+let site;
+let browser;
+before(async () => { site = await serve(root); browser = await launch(); });
+after(async () => { await browser.close(); await site.stop(); });
+
+const text = (page, id) => page.$eval(`#${id}`, (e) => e.textContent);
+const alt = (page, n) => page.$eval(`#Image${n}`, (e) => (e.hidden ? null : e.alt));
+const menu = async (page, ...names) => { for (const name of names) await page.click(`[data-name="${name}"]`); };
+const found = (page) => page.waitForFunction(() => window.zarvel.reading.revealState() === 0, { timeout: 10000 });
+const answered = (page, ending) => page.waitForFunction((e) => document.getElementById("Label5").textContent.endsWith(e), { timeout: 10000 }, ending);
+
+test("every control stands at its place, as in the desktop window", async () => {
+    const page = await open(browser, site.url);
+    const rows = (await readFile(places, "utf8")).split("\n").filter((l) => l && !l.startsWith("#")).map((l) => l.split("\t"));
+    const found = await page.evaluate((rows) => {
+        const form = document.getElementById("Form1").getBoundingClientRect();
+        return rows.map(([name]) => {
+            const element = document.getElementById(name);
+            element.hidden = false;
+            const r = element.getBoundingClientRect();
+            // A picture control without a picture draws nothing: its place is its style.
+            const size = element.tagName === "IMG" && !element.src ? [parseFloat(element.style.width), parseFloat(element.style.height)] : [r.width, r.height];
+            return [name, r.left - form.left, r.top - form.top, ...size].join(" ");
+        });
+    }, rows);
+    assert.deepEqual(found, rows.map(([name, ...twips]) => [name, ...twips.map((t) => Number(t) / 15)].join(" ")));
+    assert.equal(await page.title(), "Zarvel");
+    assert.equal(await page.$eval("html", (e) => e.lang), "ru");
+    assert.equal(await page.$$eval("[id^=Image]", (all) => all.length), 77);
+    await page.close();
+});
+
+test("a whole reading through the menu, the names, a question and the button", async () => {
+    const page = await open(browser, site.url);
+    await page.evaluate(() => window.zarvel.reading.replayLayout(9, [28])); // the ace, then kings of clubs
+    await menu(page, "Гадание", "Гадание_парня", "Парня_на_4_дамы", "Вы_король_мужчина", "Король_крести_богатый");
+    assert.equal(await alt(page, 42), "Туз червей");
+    await menu(page, "Назначить_имена");
+    await page.click("#Text2", { clickCount: 3 });
+    await page.type("#Text2", "Ольга");
+    await page.click("#Image45");
+    assert.equal(await text(page, "Label2"), "Ольга");
+    await page.click("#Combo1 button");
+    await page.click("#Combo1 li:nth-child(10)");
+    assert.equal(await text(page, "Label5"), "Кто ревнует?");
+    await page.click("#Command1");
+    await answered(page, "-Ольга");
+    assert.equal(await text(page, "Label5"), "Кто ревнует?-Ольга");
+    assert.equal(await alt(page, 46), "Рубашка");
+    assert.equal(await alt(page, 50), "Король треф");
+    assert.equal(await alt(page, 54), null, "nothing laid after the find");
+    await page.close();
+});
+
+test("a card that never turns up: 31 backs and the not-dealt answer; typing never chooses", async () => {
+    const page = await open(browser, site.url);
+    await page.evaluate(() => window.zarvel.reading.replayLayout(2, [1])); // no queen of hearts
+    await menu(page, "Гадание", "Гадание_девушки", "Девушки_на_4_короля", "На_королей_дама_черви");
+    await page.click("#Combo1 input", { clickCount: 3 });
+    await page.keyboard.type("кто ревнует?");
+    await page.keyboard.press("Enter");
+    await page.focus("#Command1"); // focus leaves the box
+    assert.equal(await text(page, "Label5"), "", "a typed question is no choice");
+    await page.click("#Command1");
+    await answered(page, "-Не выпало");
+    assert.equal(await text(page, "Label5"), "кто ревнует?-Не выпало");
+    for (let n = 46; n <= 76; ++n)
+        assert.equal(await alt(page, n), "Рубашка", `Image${n}`);
+    await page.close();
+});
+
+test("the menu and the whole reading work from the keyboard alone", async () => {
+    const page = await open(browser, site.url);
+    await page.evaluate(() => window.zarvel.reading.replayLayout(9, [16]));
+    await page.focus('[data-name="Гадание"]');
+    for (const key of ["Enter", "ArrowDown", "ArrowRight", "ArrowRight", "ArrowDown", "ArrowRight", "ArrowDown", "Enter"])
+        await page.keyboard.press(key); // Парня › На 4 дамы › Вы-валет › Валет-буби-молодой
+    assert.equal(await page.evaluate(() => document.querySelector('[role="menu"]:not([hidden])')), null, "menus closed");
+    await page.focus("#Combo1 input");
+    await page.keyboard.press("ArrowDown");
+    assert.equal(await text(page, "Label5"), "Кто меня любит?");
+    await page.focus("#Command1");
+    await page.keyboard.press("Enter");
+    await found(page);
+    assert.equal(await alt(page, 50), "Валет бубен");
+    await page.keyboard.press("Escape");
+    await page.close();
+});
+
+test("names come back after a reload; garbage or a failing storage only gives a notice", async () => {
+    let page = await open(browser, site.url);
+    await menu(page, "Гадание", "Гадание_девушки", "Девушки_на_4_вальта", "на_вальтов_дама_крести", "Назначить_имена");
+    await page.click("#Text3", { clickCount: 3 });
+    await page.type("#Text3", "<b>Вера</b>");
+    await page.reload();
+    await page.waitForFunction(() => window.zarvel !== undefined);
+    assert.equal(await page.$eval("#Text3", (e) => e.value), "<b>Вера</b>");
+    await page.close();
+    page = await browser.newPage(); // a reload would save the boxes over the garbage
+    await page.evaluateOnNewDocument(() => localStorage.setItem("zarvel.names", "одна строка"));
+    await page.goto(site.url);
+    await page.waitForFunction(() => window.zarvel !== undefined);
+    assert.equal(await page.$eval("#Text3", (e) => e.value), "Имя");
+    assert.match(await text(page, "notice"), /повреждены/);
+    await page.close();
+
+    page = await browser.newPage();
+    await page.evaluateOnNewDocument(() => { Storage.prototype.setItem = () => { throw new DOMException("full", "QuotaExceededError"); }; });
+    await page.goto(site.url);
+    await page.waitForFunction(() => window.zarvel !== undefined);
+    await menu(page, "Гадание", "Гадание_девушки", "Девушки_на_4_вальта", "на_вальтов_дама_крести", "Назначить_имена");
+    await page.type("#Text1", "x");
+    assert.match(await text(page, "notice"), /не сохранены/);
+    await page.click("#Image45");
+    assert.equal(await text(page, "Label1"), "Имяx");
+    await page.close();
+});
+
+test("on a phone the window fits the width, taps make a reading and the 2x pictures are used", async () => {
+    const page = await browser.newPage();
+    await page.setViewport({ width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+    await page.goto(site.url);
+    await page.waitForFunction(() => window.zarvel !== undefined);
+    await page.evaluate(() => window.zarvel.reading.replayLayout(9, [7]));
+    const form = await page.$eval("#Form1", (e) => e.getBoundingClientRect().toJSON());
+    assert.ok(form.width <= 390 && form.width > 380, `Form1 is ${form.width} wide`);
+    assert.ok(Math.abs(form.height / form.width - 535 / 747) < 0.01, "proportions kept");
+    for (const name of ["Гадание", "Гадание_девушки", "Девушки_на_4_короля", "На_королей_дама_черви"])
+        await page.tap(`[data-name="${name}"]`);
+    await page.tap("#Command1");
+    await found(page);
+    assert.match(await page.$eval("#Image50", (e) => e.currentSrc), /image7@2x\.png$/);
+    await page.close();
+});
+
+test("after one visit the page works with the network gone", async () => {
+    const own = await serve(root);
+    const page = await open(browser, own.url);
+    await page.waitForFunction(async () => {
+        const registration = await navigator.serviceWorker.ready;
+        const cache = await caches.open((await (await fetch("cache-name.txt")).text()).trim());
+        return registration.active && (await cache.keys()).length > 40;
+    }, { timeout: 20000 });
+    await own.stop();
+    await page.reload();
+    await page.waitForFunction(() => window.zarvel !== undefined, { timeout: 10000 });
+    await page.evaluate(() => window.zarvel.reading.replayLayout(9, [37]));
+    await menu(page, "Гадание", "Гадание_девушки", "Девушки_на_4_вальта", "На_вальтов_дама_вини");
+    await page.click("#Command1");
+    await found(page);
+    await page.waitForFunction(() => document.getElementById("Image50").complete);
+    assert.equal(await page.$eval("#Image50", (e) => e.naturalWidth), 71);
+    await page.close();
+});
+
+test("axe-core finds nothing serious at start or after a reading", async () => {
+    const axe = await readFile(createRequire(import.meta.url).resolve("axe-core/axe.min.js"), "utf8");
+    const page = await open(browser, site.url);
+    const check = async () => {
+        await page.evaluate(axe);
+        const result = await page.evaluate(() => window.axe.run());
+        return result.violations.filter((v) => v.impact === "serious" || v.impact === "critical").map((v) => `${v.id}: ${v.help}`);
+    };
+    assert.deepEqual(await check(), []);
+    await page.evaluate(() => window.zarvel.reading.replayLayout(9, [7]));
+    await menu(page, "Гадание", "Гадание_девушки", "Девушки_на_4_короля", "На_королей_дама_черви", "Назначить_имена");
+    await page.click("#Command1");
+    await found(page);
+    assert.deepEqual(await check(), []);
+    await page.close();
+});

@@ -1,0 +1,221 @@
+// The reading core for the web page: the page's control operations in
+// JavaScript behind the core's Controls, the event wiring, and the core's
+// tables, from which the page builds its window and its menu.
+#include "catalogue.h"
+#include "clock_random_source.h"
+#include "control_layout.h"
+#include "control_names.h"
+#include "controls.h"
+#include "form_events.h"
+#include "menu_tree.h"
+#include "name_lines.h"
+#include "scripted_random.h"
+
+#include <emscripten/bind.h>
+#include <emscripten/emscripten.h>
+#include <emscripten/val.h>
+
+#include <memory>
+
+using emscripten::val;
+
+namespace zarvel {
+
+namespace {
+
+// The control operations, forwarded to a JavaScript object with the
+// methods setVisible, copyPicture, setCaption, text, setText, appendItem.
+class JsControls final : public Controls {
+public:
+    explicit JsControls(val page)
+        : page_(std::move(page))
+    {
+    }
+
+    void SetVisible(std::string_view control, bool visible) override
+    {
+        page_.call<void>("setVisible", std::string(control), visible);
+    }
+    void CopyPicture(std::string_view target, std::string_view source) override
+    {
+        page_.call<void>("copyPicture", std::string(target), std::string(source));
+    }
+    void SetCaption(std::string_view label, std::string_view caption) override
+    {
+        page_.call<void>("setCaption", std::string(label), std::string(caption));
+    }
+    std::string Text(std::string_view control) const override
+    {
+        return page_.call<std::string>("text", std::string(control));
+    }
+    void SetText(std::string_view textBox, std::string_view text) override
+    {
+        page_.call<void>("setText", std::string(textBox), std::string(text));
+    }
+    void AppendItem(std::string_view combo, std::string_view item) override
+    {
+        page_.call<void>("appendItem", std::string(combo), std::string(item));
+    }
+
+private:
+    val page_;
+};
+
+// The browser's clock in nanoseconds, read straight from performance.now():
+// the deal reads it before each of its thousands of draws.
+std::uint64_t BrowserClock()
+{
+    return static_cast<std::uint64_t>(emscripten_get_now() * 1e6);
+}
+
+// Chooses between the real random source and a replayed deal, which the
+// browser tests use to lay known layouts, as the desktop tests do.
+class SwitchableRandom final : public RandomSource {
+public:
+    void ReseedFromClock() override { Current().ReseedFromClock(); }
+    float NextValue() override { return Current().NextValue(); }
+    void Replay(std::deque<int> draws) { replay_ = std::make_unique<replay::ScriptedRandom>(std::move(draws)); }
+
+private:
+    RandomSource &Current() { return replay_ ? static_cast<RandomSource &>(*replay_) : clock_; }
+    ClockRandomSource clock_{BrowserClock};
+    std::unique_ptr<replay::ScriptedRandom> replay_;
+};
+
+template <typename T> std::vector<T> FromArray(const val &array) { return emscripten::vecFromJSArray<T>(array); }
+
+val ToArray(const std::vector<std::string> &items)
+{
+    val array = val::array();
+    for (const std::string &item : items)
+        array.call<void>("push", item);
+    return array;
+}
+
+} // namespace
+
+// Form1's reading over the page's controls: one method per handled event.
+class WebForm {
+public:
+    explicit WebForm(val page)
+        : controls_(std::move(page))
+        , events_(controls_, random_)
+    {
+    }
+
+    // The names read from storage, as the lines of the names file.
+    void Load(const std::string &stored) { events_.Load(SplitNameLines(stored, true)); }
+    // The names to keep, as the names file's four lines.
+    std::string Unload() const
+    {
+        std::string lines;
+        for (const std::string &name : events_.Unload())
+            lines += name + "\r\n";
+        return lines;
+    }
+    void Deal() { events_.Deal(); }
+    void Tick() { events_.Tick(); }
+    void ConfirmNames() { events_.ConfirmNames(); }
+    void ChooseQuestion() { events_.ChooseQuestion(); }
+    void AssignNames() { events_.AssignNames(); }
+    void SelectFigure(int figure, int rank)
+    {
+        events_.SelectFigure(static_cast<std::int16_t>(figure), static_cast<std::int16_t>(rank));
+    }
+
+    // For the browser tests: deal the layout `slotOne`, then `laterSlots`.
+    void ReplayLayout(int slotOne, const val &laterSlots)
+    {
+        random_.Replay(replay::LayoutDraws(slotOne, FromArray<int>(laterSlots)));
+    }
+    int RevealStateValue() const { return static_cast<int>(events_.State().RevealState); }
+
+private:
+    JsControls controls_;
+    SwitchableRandom random_;
+    FormEvents events_;
+};
+
+namespace {
+
+val ControlTable()
+{
+    val table = val::array();
+    for (const ControlSpec &spec : WindowControls()) {
+        val row = val::object();
+        row.set("name", spec.name);
+        row.set("kind", static_cast<int>(spec.kind));
+        row.set("left", spec.place.left);
+        row.set("top", spec.place.top);
+        row.set("width", spec.place.width);
+        row.set("height", spec.place.height);
+        row.set("text", spec.text);
+        row.set("visible", spec.visible);
+        row.set("focusOrder", spec.focusOrder);
+        row.set("accessibleName", spec.accessibleName);
+        table.call<void>("push", row);
+    }
+    return table;
+}
+
+val MenuRows()
+{
+    val rows = val::array();
+    for (const MenuEntry &entry : MenuTree) {
+        val row = val::object();
+        row.set("level", entry.level);
+        row.set("name", std::string(entry.control));
+        row.set("caption", std::string(entry.caption));
+        row.set("command", static_cast<int>(CommandOf(entry)));
+        row.set("figure", entry.figure);
+        row.set("rank", entry.rank);
+        rows.call<void>("push", row);
+    }
+    return rows;
+}
+
+val Pictures()
+{
+    val pictures = val::array();
+    for (int number : CataloguePictures()) {
+        val picture = val::object();
+        picture.set("number", number);
+        picture.set("name", PictureName(number));
+        picture.set("file", PictureFileName(number, 1));
+        picture.set("file2x", PictureFileName(number, 2));
+        pictures.call<void>("push", picture);
+    }
+    return pictures;
+}
+
+std::string OneLine(const std::string &text) { return OneLineName(text); }
+
+val StoredLines(const std::string &stored) { return ToArray(SplitNameLines(stored, true)); }
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(zarvel)
+{
+    emscripten::class_<WebForm>("Form")
+        .constructor<val>()
+        .function("load", &WebForm::Load)
+        .function("unload", &WebForm::Unload)
+        .function("deal", &WebForm::Deal)
+        .function("tick", &WebForm::Tick)
+        .function("confirmNames", &WebForm::ConfirmNames)
+        .function("chooseQuestion", &WebForm::ChooseQuestion)
+        .function("assignNames", &WebForm::AssignNames)
+        .function("selectFigure", &WebForm::SelectFigure)
+        .function("replayLayout", &WebForm::ReplayLayout)
+        .function("revealState", &WebForm::RevealStateValue);
+    emscripten::function("controlTable", &ControlTable);
+    emscripten::function("menuRows", &MenuRows);
+    emscripten::function("pictures", &Pictures);
+    emscripten::function("oneLineName", &OneLine);
+    emscripten::function("storedLines", &StoredLines);
+    emscripten::constant("twipsPerPixel", TwipsPerPixel);
+    emscripten::constant("timerInterval", Timer1IntervalMs);
+    emscripten::constant("form1Caption", std::string(Form1Caption));
+}
+
+} // namespace zarvel

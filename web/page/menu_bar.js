@@ -1,0 +1,188 @@
+// The window's menu as a WAI-ARIA menubar, built from the core's menu tree:
+// the same captions and nesting, each item with its name in data-name. It
+// opens with the mouse, by touch and with the keyboard (arrows, Enter,
+// Space, Escape, Home, End), as the menubar pattern describes.
+const Command = { OpenSubmenu: 0, PickFigure: 1, AssignNames: 2 };
+
+export class MenuBar {
+    // `rows`: the core's menu tree in menu order; `onCommand(row)` runs a
+    // command item.
+    constructor(bar, rows, onCommand) {
+        this.bar = bar;
+        this.onCommand = onCommand;
+        const openAt = [bar];
+        for (const row of rows) {
+            const holder = document.createElement("li");
+            holder.setAttribute("role", "none");
+            const item = document.createElement("a");
+            item.setAttribute("role", "menuitem");
+            item.dataset.name = row.name;
+            item.textContent = row.caption;
+            item.tabIndex = -1;
+            holder.append(item);
+            openAt[row.level].append(holder);
+            if (row.command === Command.OpenSubmenu) {
+                const menu = document.createElement("ul");
+                menu.setAttribute("role", "menu");
+                menu.setAttribute("aria-label", row.caption);
+                menu.hidden = true;
+                holder.append(menu);
+                item.setAttribute("aria-haspopup", "true");
+                item.setAttribute("aria-expanded", "false");
+                openAt[row.level + 1] = menu;
+            } else {
+                item.command = row;
+            }
+            item.addEventListener("click", (event) => {
+                event.preventDefault();
+                this.activate(item, false);
+            });
+            item.addEventListener("keydown", (event) => this.onKey(event, item));
+        }
+        this.topItems()[0].tabIndex = 0;
+        document.addEventListener("pointerdown", (event) => {
+            if (!this.bar.contains(event.target))
+                this.closeAll();
+        });
+    }
+
+    topItems() { return [...this.bar.children].map((holder) => holder.firstElementChild); }
+    submenuOf(item) { return item.nextElementSibling; }
+    menuOf(item) { return item.parentElement.parentElement; }
+    itemsOf(menu) { return [...menu.children].map((holder) => holder.firstElementChild); }
+    isTop(item) { return this.menuOf(item) === this.bar; }
+    parentItem(menu) { return menu.previousElementSibling; }
+
+    open(item) {
+        const menu = this.submenuOf(item);
+        // Only one branch is open: close the siblings' submenus first.
+        for (const sibling of this.itemsOf(this.menuOf(item))) {
+            if (sibling !== item && this.submenuOf(sibling))
+                this.close(sibling);
+        }
+        menu.hidden = false;
+        item.setAttribute("aria-expanded", "true");
+    }
+
+    close(item) {
+        const menu = this.submenuOf(item);
+        for (const inner of this.itemsOf(menu)) {
+            if (this.submenuOf(inner))
+                this.close(inner);
+        }
+        menu.hidden = true;
+        item.setAttribute("aria-expanded", "false");
+    }
+
+    closeAll() {
+        for (const item of this.topItems()) {
+            if (this.submenuOf(item))
+                this.close(item);
+        }
+    }
+
+    focus(item) {
+        if (this.isTop(item)) {
+            for (const top of this.topItems())
+                top.tabIndex = top === item ? 0 : -1;
+        }
+        item.focus();
+    }
+
+    // A click, a tap, Enter or Space.
+    activate(item, byKeyboard) {
+        if (item.command) {
+            this.closeAll();
+            this.onCommand(item.command);
+            return;
+        }
+        if (item.getAttribute("aria-expanded") === "true" && !byKeyboard) {
+            this.close(item);
+            return;
+        }
+        this.open(item);
+        this.focus(this.itemsOf(this.submenuOf(item))[0]);
+    }
+
+    onKey(event, item) {
+        const siblings = this.itemsOf(this.menuOf(item));
+        const at = siblings.indexOf(item);
+        const top = this.topItems();
+        const topOf = (i) => { let m = this.menuOf(i); while (m !== this.bar) { i = this.parentItem(m); m = this.menuOf(i); } return i; };
+        const moveTop = (step) => {
+            const current = topOf(item);
+            this.closeAll();
+            const next = top[(top.indexOf(current) + step + top.length) % top.length];
+            if (this.submenuOf(next) && !this.isTop(item)) {
+                this.open(next);
+                this.focus(this.itemsOf(this.submenuOf(next))[0]);
+            } else {
+                this.focus(next);
+            }
+        };
+        const horizontal = this.isTop(item);
+        switch (event.key) {
+        case "Enter":
+        case " ":
+            this.activate(item, true);
+            break;
+        case "ArrowDown":
+            if (horizontal) {
+                if (this.submenuOf(item))
+                    this.activate(item, true);
+            } else {
+                this.focus(siblings[(at + 1) % siblings.length]);
+            }
+            break;
+        case "ArrowUp":
+            if (horizontal) {
+                if (this.submenuOf(item)) {
+                    this.open(item);
+                    const items = this.itemsOf(this.submenuOf(item));
+                    this.focus(items[items.length - 1]);
+                }
+            } else {
+                this.focus(siblings[(at - 1 + siblings.length) % siblings.length]);
+            }
+            break;
+        case "ArrowRight":
+            if (horizontal)
+                this.focus(top[(at + 1) % top.length]);
+            else if (this.submenuOf(item))
+                this.activate(item, true);
+            else
+                moveTop(1);
+            break;
+        case "ArrowLeft":
+            if (horizontal) {
+                this.focus(top[(at - 1 + top.length) % top.length]);
+            } else if (this.menuOf(item) !== this.submenuOf(topOf(item))) {
+                const parent = this.parentItem(this.menuOf(item));
+                this.close(parent);
+                this.focus(parent);
+            } else {
+                moveTop(-1);
+            }
+            break;
+        case "Escape":
+            if (!horizontal) {
+                const parent = this.parentItem(this.menuOf(item));
+                this.close(parent);
+                this.focus(parent);
+            }
+            break;
+        case "Home":
+            this.focus(siblings[0]);
+            break;
+        case "End":
+            this.focus(siblings[siblings.length - 1]);
+            break;
+        case "Tab":
+            this.closeAll();
+            return;
+        default:
+            return;
+        }
+        event.preventDefault();
+    }
+}

@@ -1,0 +1,193 @@
+// The core's control operations over the page's elements, each element
+// with the id of the control it is. The page holds no reading rule: every
+// event goes to the core, which answers through these operations.
+import { ComboBox } from "./combo_box.js";
+
+const Kind = { Picture: 0, Label: 1, TextBox: 2, ComboBox: 3, Button: 4 };
+
+export class PageControls {
+    // `core`: the WebAssembly module; `form`: the Form1 element.
+    constructor(core, form) {
+        this.core = core;
+        this.form = form;
+        this.pictures = new Map(); // catalogue number → {name, file, file2x}
+        for (const picture of listOf(core.pictures()))
+            this.pictures.set(picture.number, picture);
+        this.elements = new Map();
+        this.shown = new Map(); // a picture control is drawn only when shown and holding a picture
+    }
+
+    // Builds every control of the core's table. The table runs back to
+    // front: each control's z-index keeps that drawing order, while the
+    // document order is the keyboard's, so no tabindex above 0 is needed.
+    build(onEvent) {
+        const table = listOf(this.core.controlTable());
+        const px = (twips) => `${twips / this.core.twipsPerPixel}px`;
+        const made = table.map((spec, depth) => {
+            const element = this.make(spec, onEvent);
+            element.id = spec.name;
+            element.style.left = px(spec.left);
+            element.style.top = px(spec.top);
+            element.style.zIndex = String(depth + 1);
+            // A picture control keeps this size only while it has no picture.
+            element.style.width = px(spec.width);
+            element.style.height = px(spec.height);
+            if (spec.accessibleName && spec.kind !== Kind.ComboBox)
+                element.setAttribute("aria-label", spec.accessibleName);
+            this.elements.set(spec.name, element);
+            this.shown.set(spec.name, spec.visible);
+            return { spec, element };
+        });
+        const unfocused = made.filter((m) => m.spec.focusOrder === 0);
+        const focused = made.filter((m) => m.spec.focusOrder > 0).sort((a, b) => a.spec.focusOrder - b.spec.focusOrder);
+        for (const { element } of [...unfocused, ...focused])
+            this.form.append(element);
+        for (const { spec } of made)
+            this.setVisible(spec.name, spec.visible);
+    }
+
+    make(spec, onEvent) {
+        switch (spec.kind) {
+        case Kind.Picture: return this.makePicture(spec, onEvent);
+        case Kind.Label: return this.makeLabel(spec);
+        case Kind.TextBox: return this.makeTextBox(spec, onEvent);
+        case Kind.ComboBox: return this.makeComboBox(spec, onEvent);
+        default: return this.makeButton(spec, onEvent);
+        }
+    }
+
+    makePicture(spec, onEvent) {
+        const image = document.createElement("img");
+        image.className = "picture";
+        image.alt = "";
+        image.draggable = false;
+        image.dataset.picture = "0";
+        const number = Number(spec.name.slice("Image".length));
+        if (this.pictures.has(number))
+            image.dataset.own = String(number); // drawn only when copied out or shown
+        if (spec.focusOrder > 0) {
+            // The confirm picture is a button for the keyboard and screen readers.
+            image.setAttribute("role", "button");
+            image.tabIndex = 0;
+            image.addEventListener("click", () => onEvent("ConfirmNames"));
+            image.addEventListener("keydown", (event) => {
+                if (event.key === "Enter" || event.key === " ") {
+                    event.preventDefault();
+                    onEvent("ConfirmNames");
+                }
+            });
+        }
+        return image;
+    }
+
+    makeLabel(spec) {
+        const label = document.createElement("div");
+        label.className = "label";
+        label.textContent = spec.text; // names are text, never markup
+        if (spec.name === "Label5") {
+            label.setAttribute("aria-live", "polite"); // the answer is read out when it appears
+            label.setAttribute("role", "status");
+        }
+        return label;
+    }
+
+    makeTextBox(spec, onEvent) {
+        const box = document.createElement("input");
+        box.type = "text";
+        box.className = "textbox";
+        box.value = spec.text;
+        box.spellcheck = false;
+        box.autocomplete = "off";
+        box.addEventListener("input", () => {
+            // A name is one line, whatever is pasted or dropped into it.
+            const line = this.core.oneLineName(box.value);
+            if (line !== box.value) {
+                const end = box.selectionEnd - (box.value.length - line.length);
+                box.value = line;
+                box.setSelectionRange(end, end);
+            }
+            onEvent("NameChanged");
+        });
+        return box;
+    }
+
+    makeComboBox(spec, onEvent) {
+        this.combo = new ComboBox(spec.text, spec.accessibleName, () => onEvent("ChooseQuestion"));
+        return this.combo.element;
+    }
+
+    makeButton(spec, onEvent) {
+        const button = document.createElement("button");
+        button.type = "button";
+        button.className = "button";
+        button.textContent = spec.text;
+        button.addEventListener("click", () => onEvent("Deal"));
+        return button;
+    }
+
+    element(name) {
+        const element = this.elements.get(name);
+        if (!element)
+            throw new Error(`no control ${name}`);
+        return element;
+    }
+
+    // The operations the core calls.
+    setVisible(name, visible) {
+        this.shown.set(name, visible);
+        const element = this.element(name);
+        if (element.tagName === "IMG") {
+            if (visible && element.dataset.picture === "0" && element.dataset.own)
+                this.showPicture(element, Number(element.dataset.own));
+            element.hidden = !(visible && element.dataset.picture !== "0");
+        } else {
+            element.hidden = !visible;
+        }
+    }
+
+    copyPicture(target, source) {
+        const from = this.element(source);
+        const number = Number(from.dataset.picture !== "0" ? from.dataset.picture : from.dataset.own || 0);
+        if (!number)
+            return;
+        const to = this.element(target);
+        this.showPicture(to, number);
+        to.hidden = !this.shown.get(target);
+    }
+
+    setCaption(name, caption) { this.element(name).textContent = caption; }
+
+    text(name) {
+        return name === "Combo1" ? this.combo.input.value : this.element(name).value;
+    }
+
+    setText(name, text) { this.element(name).value = text; }
+
+    appendItem(name, item) {
+        if (name === "Combo1")
+            this.combo.append(item);
+    }
+
+    // The picture's own size, sharp on any screen: 1× and 2× files.
+    showPicture(image, number) {
+        const picture = this.pictures.get(number);
+        image.dataset.picture = String(number);
+        image.style.width = "";
+        image.style.height = "";
+        image.src = `pictures/${picture.file}`;
+        image.srcset = `pictures/${picture.file} 1x, pictures/${picture.file2x} 2x`;
+        image.alt = picture.name;
+        if (image.getAttribute("role") === "button")
+            image.setAttribute("aria-label", picture.name);
+    }
+
+    // The files of every picture a reading can show, for keeping offline.
+    pictureFiles() {
+        return [...this.pictures.values()].flatMap((p) => [`pictures/${p.file}`, `pictures/${p.file2x}`]);
+    }
+}
+
+// An embind array or vector as a JavaScript array.
+export function listOf(array) {
+    return Array.from(array);
+}
