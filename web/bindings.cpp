@@ -63,10 +63,7 @@ private:
 
 // The browser's clock in nanoseconds, read straight from performance.now():
 // the deal reads it before each of its thousands of draws.
-std::uint64_t BrowserClock()
-{
-    return static_cast<std::uint64_t>(emscripten_get_now() * 1e6);
-}
+std::uint64_t BrowserClock() { return static_cast<std::uint64_t>(emscripten_get_now() * 1e6); }
 
 // Chooses between the real random source and a replayed deal, which the
 // browser tests use to lay known layouts, as the desktop tests do.

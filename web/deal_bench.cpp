@@ -39,9 +39,9 @@ double MedianDealMicroseconds(zarvel::ClockRandomSource::Clock clock)
 
 int main()
 {
-    std::printf("deal in WebAssembly, browser clock read before every draw: %.1f us\n",
-                MedianDealMicroseconds(BrowserClock));
-    std::printf("deal in WebAssembly, clock not read:                     %.1f us\n",
-                MedianDealMicroseconds(FrozenClock));
+    std::printf(
+        "deal in WebAssembly, browser clock read before every draw: %.1f us\n", MedianDealMicroseconds(BrowserClock));
+    std::printf(
+        "deal in WebAssembly, clock not read:                     %.1f us\n", MedianDealMicroseconds(FrozenClock));
     return 0;
 }
