@@ -59,7 +59,7 @@ constexpr std::array<TextControl, 6> Windowed = {{
     {"Combo1", ControlKind::ComboBox, {240, 120, 3255, 315}, "Любовные вопросы", true, 7, "Вопрос"},
 }};
 
-ControlSpec PictureSpec(int n)
+ControlRow PictureRow(int n)
 {
     // The catalogue, the back and the confirm picture start hidden, and so
     // do the slots of rows 1 to 4 in columns 2 to 5.
@@ -68,33 +68,33 @@ ControlSpec PictureSpec(int n)
         n == ConfirmImage ? ConfirmFocusOrder : 0, {}};
 }
 
-ControlSpec Spec(const TextControl &c)
+ControlRow TextRow(const TextControl &c)
 {
     return {c.name, c.kind, c.place, c.text, c.visible, c.focusOrder, c.accessibleName};
 }
 
-std::vector<ControlSpec> BuildTable()
+std::vector<ControlRow> BuildTable()
 {
-    std::vector<ControlSpec> table;
+    std::vector<ControlRow> table;
     for (int n = 1; n <= ConfirmImage; ++n)
-        table.push_back(PictureSpec(n));
+        table.push_back(PictureRow(n));
     for (const TextControl &label : Labels)
-        table.push_back(Spec(label));
+        table.push_back(TextRow(label));
     // Column by column from the back: a lower card over the one above it.
     for (int n = 50; n <= 65; ++n)
-        table.push_back(PictureSpec(n));
+        table.push_back(PictureRow(n));
     for (int n : {67, 68, 69, 70, 72, 73, 74, 75, CardBackImage, 46, 47, 48, 49, 66, 71, 76})
-        table.push_back(PictureSpec(n));
+        table.push_back(PictureRow(n));
     for (const TextControl &control : Windowed)
-        table.push_back(Spec(control));
+        table.push_back(TextRow(control));
     return table;
 }
 
 } // namespace
 
-const std::vector<ControlSpec> &WindowControls()
+const std::vector<ControlRow> &WindowControls()
 {
-    static const std::vector<ControlSpec> table = BuildTable();
+    static const std::vector<ControlRow> table = BuildTable();
     return table;
 }
 

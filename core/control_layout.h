@@ -30,7 +30,7 @@ inline constexpr TwipsRect ClientArea = {0, 0, 11205, 8025};
 
 enum class ControlKind { Picture, Label, TextBox, ComboBox, Button };
 
-struct ControlSpec {
+struct ControlRow {
     std::string name; // "Image46", "Label5", "Text1", …
     ControlKind kind;
     TwipsRect place;            // a picture's size holds only while it has no picture
@@ -44,7 +44,7 @@ struct ControlSpec {
 // figure row and the confirm picture behind the labels, the card slots in
 // front of them (each lower card of a column over the card above it), and
 // the text boxes, the button and the combo box over everything.
-const std::vector<ControlSpec> &WindowControls();
+const std::vector<ControlRow> &WindowControls();
 
 // The place and size of Image<n> while it has no picture.
 TwipsRect StoredPicturePlace(int n);

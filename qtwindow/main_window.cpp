@@ -55,11 +55,11 @@ void MainWindow::BuildControls(QWidget *client)
     // Created back to front, in the table's drawing order: a later sibling
     // is drawn over an earlier one.
     QMap<int, QWidget *> focusChain;
-    for (const ControlSpec &spec : WindowControls()) {
-        QWidget *control = MakeControl(spec, client);
+    for (const ControlRow &row : WindowControls()) {
+        QWidget *control = MakeControl(row, client);
         controls_.Register(control);
-        if (spec.focusOrder > 0)
-            focusChain.insert(spec.focusOrder, control);
+        if (row.focusOrder > 0)
+            focusChain.insert(row.focusOrder, control);
     }
     const QList<QWidget *> chain = focusChain.values();
     for (qsizetype i = 1; i < chain.size(); ++i)

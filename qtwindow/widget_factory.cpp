@@ -29,18 +29,18 @@ QFont LabelFont()
     return font;
 }
 
-QWidget *MakePicture(const ControlSpec &spec, QWidget *client)
+QWidget *MakePicture(const ControlRow &row, QWidget *client)
 {
-    auto *picture = new PictureControl(QString::fromStdString(spec.name), Pixels(spec.place), client);
-    picture->ShowCataloguePicture(std::stoi(spec.name.substr(5)), client->devicePixelRatio());
-    if (spec.focusOrder > 0)
+    auto *picture = new PictureControl(QString::fromStdString(row.name), Pixels(row.place), client);
+    picture->ShowCataloguePicture(std::stoi(row.name.substr(5)), client->devicePixelRatio());
+    if (row.focusOrder > 0)
         picture->MakeClickable(); // the confirm picture is a button
     return picture;
 }
 
-QWidget *MakeLabel(const ControlSpec &spec, QWidget *client)
+QWidget *MakeLabel(const ControlRow &row, QWidget *client)
 {
-    auto *label = new QLabel(QString::fromStdString(spec.text), client);
+    auto *label = new QLabel(QString::fromStdString(row.text), client);
     label->setFont(LabelFont());
     label->setAutoFillBackground(true); // opaque, in the window's colour
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -49,7 +49,7 @@ QWidget *MakeLabel(const ControlSpec &spec, QWidget *client)
     return label;
 }
 
-QWidget *MakeComboBox(const ControlSpec &spec, QWidget *client)
+QWidget *MakeComboBox(const ControlRow &row, QWidget *client)
 {
     auto *combo = new QComboBox(client);
     combo->setEditable(true);
@@ -61,28 +61,28 @@ QWidget *MakeComboBox(const ControlSpec &spec, QWidget *client)
     combo->setCompleter(nullptr);
     QObject::disconnect(combo->lineEdit(), SIGNAL(editingFinished()), combo, nullptr);
     QObject::disconnect(combo->lineEdit(), SIGNAL(returnPressed()), combo, nullptr);
-    combo->setEditText(QString::fromStdString(spec.text));
+    combo->setEditText(QString::fromStdString(row.text));
     return combo;
 }
 
 } // namespace
 
-QWidget *MakeControl(const ControlSpec &spec, QWidget *client)
+QWidget *MakeControl(const ControlRow &row, QWidget *client)
 {
     QWidget *control = nullptr;
-    switch (spec.kind) {
-    case ControlKind::Picture: control = MakePicture(spec, client); break;
-    case ControlKind::Label: control = MakeLabel(spec, client); break;
-    case ControlKind::TextBox: control = new NameBox(QString::fromStdString(spec.text), client); break;
-    case ControlKind::ComboBox: control = MakeComboBox(spec, client); break;
-    case ControlKind::Button: control = new EnterButton(QString::fromStdString(spec.text), client); break;
+    switch (row.kind) {
+    case ControlKind::Picture: control = MakePicture(row, client); break;
+    case ControlKind::Label: control = MakeLabel(row, client); break;
+    case ControlKind::TextBox: control = new NameBox(QString::fromStdString(row.text), client); break;
+    case ControlKind::ComboBox: control = MakeComboBox(row, client); break;
+    case ControlKind::Button: control = new EnterButton(QString::fromStdString(row.text), client); break;
     }
-    control->setObjectName(QString::fromStdString(spec.name));
-    if (spec.kind != ControlKind::Picture)
-        control->setGeometry(Pixels(spec.place));
-    if (!spec.accessibleName.empty())
-        control->setAccessibleName(QString::fromStdString(spec.accessibleName));
-    control->setVisible(spec.visible);
+    control->setObjectName(QString::fromStdString(row.name));
+    if (row.kind != ControlKind::Picture)
+        control->setGeometry(Pixels(row.place));
+    if (!row.accessibleName.empty())
+        control->setAccessibleName(QString::fromStdString(row.accessibleName));
+    control->setVisible(row.visible);
     return control;
 }
 

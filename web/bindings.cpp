@@ -138,18 +138,18 @@ namespace {
 val ControlTable()
 {
     val table = val::array();
-    for (const ControlSpec &spec : WindowControls()) {
+    for (const ControlRow &control : WindowControls()) {
         val row = val::object();
-        row.set("name", spec.name);
-        row.set("kind", static_cast<int>(spec.kind));
-        row.set("left", spec.place.left);
-        row.set("top", spec.place.top);
-        row.set("width", spec.place.width);
-        row.set("height", spec.place.height);
-        row.set("text", spec.text);
-        row.set("visible", spec.visible);
-        row.set("focusOrder", spec.focusOrder);
-        row.set("accessibleName", spec.accessibleName);
+        row.set("name", control.name);
+        row.set("kind", static_cast<int>(control.kind));
+        row.set("left", control.place.left);
+        row.set("top", control.place.top);
+        row.set("width", control.place.width);
+        row.set("height", control.place.height);
+        row.set("text", control.text);
+        row.set("visible", control.visible);
+        row.set("focusOrder", control.focusOrder);
+        row.set("accessibleName", control.accessibleName);
         table.call<void>("push", row);
     }
     return table;

@@ -23,49 +23,49 @@ export class PageControls {
     build(onEvent) {
         const table = listOf(this.core.controlTable());
         const px = (twips) => `${twips / this.core.twipsPerPixel}px`;
-        const made = table.map((spec, depth) => {
-            const element = this.make(spec, onEvent);
-            element.id = spec.name;
-            element.style.left = px(spec.left);
-            element.style.top = px(spec.top);
+        const made = table.map((row, depth) => {
+            const element = this.make(row, onEvent);
+            element.id = row.name;
+            element.style.left = px(row.left);
+            element.style.top = px(row.top);
             element.style.zIndex = String(depth + 1);
             // A picture control keeps this size only while it has no picture.
-            element.style.width = px(spec.width);
-            element.style.height = px(spec.height);
-            if (spec.accessibleName && spec.kind !== Kind.ComboBox)
-                element.setAttribute("aria-label", spec.accessibleName);
-            this.elements.set(spec.name, element);
-            this.shown.set(spec.name, spec.visible);
-            return { spec, element };
+            element.style.width = px(row.width);
+            element.style.height = px(row.height);
+            if (row.accessibleName && row.kind !== Kind.ComboBox)
+                element.setAttribute("aria-label", row.accessibleName);
+            this.elements.set(row.name, element);
+            this.shown.set(row.name, row.visible);
+            return { row, element };
         });
-        const unfocused = made.filter((m) => m.spec.focusOrder === 0);
-        const focused = made.filter((m) => m.spec.focusOrder > 0).sort((a, b) => a.spec.focusOrder - b.spec.focusOrder);
+        const unfocused = made.filter((m) => m.row.focusOrder === 0);
+        const focused = made.filter((m) => m.row.focusOrder > 0).sort((a, b) => a.row.focusOrder - b.row.focusOrder);
         for (const { element } of [...unfocused, ...focused])
             this.form.append(element);
-        for (const { spec } of made)
-            this.setVisible(spec.name, spec.visible);
+        for (const { row } of made)
+            this.setVisible(row.name, row.visible);
     }
 
-    make(spec, onEvent) {
-        switch (spec.kind) {
-        case Kind.Picture: return this.makePicture(spec, onEvent);
-        case Kind.Label: return this.makeLabel(spec);
-        case Kind.TextBox: return this.makeTextBox(spec, onEvent);
-        case Kind.ComboBox: return this.makeComboBox(spec, onEvent);
-        default: return this.makeButton(spec, onEvent);
+    make(row, onEvent) {
+        switch (row.kind) {
+        case Kind.Picture: return this.makePicture(row, onEvent);
+        case Kind.Label: return this.makeLabel(row);
+        case Kind.TextBox: return this.makeTextBox(row, onEvent);
+        case Kind.ComboBox: return this.makeComboBox(row, onEvent);
+        default: return this.makeButton(row, onEvent);
         }
     }
 
-    makePicture(spec, onEvent) {
+    makePicture(row, onEvent) {
         const image = document.createElement("img");
         image.className = "picture";
         image.alt = "";
         image.draggable = false;
         image.dataset.picture = "0";
-        const number = Number(spec.name.slice("Image".length));
+        const number = Number(row.name.slice("Image".length));
         if (this.pictures.has(number))
             image.dataset.own = String(number); // drawn only when copied out or shown
-        if (spec.focusOrder > 0) {
+        if (row.focusOrder > 0) {
             // The confirm picture is a button for the keyboard and screen readers.
             image.setAttribute("role", "button");
             image.tabIndex = 0;
@@ -80,22 +80,22 @@ export class PageControls {
         return image;
     }
 
-    makeLabel(spec) {
+    makeLabel(row) {
         const label = document.createElement("div");
         label.className = "label";
-        label.textContent = spec.text; // names are text, never markup
-        if (spec.name === "Label5") {
+        label.textContent = row.text; // names are text, never markup
+        if (row.name === "Label5") {
             label.setAttribute("aria-live", "polite"); // the answer is read out when it appears
             label.setAttribute("role", "status");
         }
         return label;
     }
 
-    makeTextBox(spec, onEvent) {
+    makeTextBox(row, onEvent) {
         const box = document.createElement("input");
         box.type = "text";
         box.className = "textbox";
-        box.value = spec.text;
+        box.value = row.text;
         box.spellcheck = false;
         box.autocomplete = "off";
         box.addEventListener("input", () => {
@@ -111,16 +111,16 @@ export class PageControls {
         return box;
     }
 
-    makeComboBox(spec, onEvent) {
-        this.combo = new ComboBox(spec.text, spec.accessibleName, () => onEvent("ChooseQuestion"));
+    makeComboBox(row, onEvent) {
+        this.combo = new ComboBox(row.text, row.accessibleName, () => onEvent("ChooseQuestion"));
         return this.combo.element;
     }
 
-    makeButton(spec, onEvent) {
+    makeButton(row, onEvent) {
         const button = document.createElement("button");
         button.type = "button";
         button.className = "button";
-        button.textContent = spec.text;
+        button.textContent = row.text;
         button.addEventListener("click", () => onEvent("Deal"));
         return button;
     }
