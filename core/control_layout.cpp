@@ -65,12 +65,12 @@ ControlRow PictureRow(int n)
     // do the slots of rows 1 to 4 in columns 2 to 5.
     const bool hidden = CarriesPicture(n) || (n >= 50 && n <= 65);
     return {ImageControl(n), ControlKind::Picture, StoredPicturePlace(n), {}, !hidden,
-        n == ConfirmImage ? ConfirmFocusOrder : 0, {}};
+        n == ConfirmImage ? ConfirmFocusOrder : 0, {}, n};
 }
 
 ControlRow TextRow(const TextControl &c)
 {
-    return {c.name, c.kind, c.place, c.text, c.visible, c.focusOrder, c.accessibleName};
+    return {c.name, c.kind, c.place, c.text, c.visible, c.focusOrder, c.accessibleName, 0};
 }
 
 std::vector<ControlRow> BuildTable()

@@ -38,6 +38,7 @@ struct ControlRow {
     bool visible;               // at start
     int focusOrder;             // 1, 2, … in keyboard order; 0 takes no focus
     std::string accessibleName; // for text boxes and the combo box; pictures are named after their picture
+    int imageNumber = 0;        // N of ImageN for a picture control, 0 for the others
 };
 
 // Every control in drawing order from back to front: the catalogue, the

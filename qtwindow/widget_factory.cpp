@@ -32,7 +32,7 @@ QFont LabelFont()
 QWidget *MakePicture(const ControlRow &row, QWidget *client)
 {
     auto *picture = new PictureControl(QString::fromStdString(row.name), Pixels(row.place), client);
-    picture->ShowCataloguePicture(std::stoi(row.name.substr(5)), client->devicePixelRatio());
+    picture->ShowCataloguePicture(row.imageNumber, client->devicePixelRatio());
     if (row.focusOrder > 0)
         picture->MakeClickable(); // the confirm picture is a button
     return picture;

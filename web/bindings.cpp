@@ -150,6 +150,7 @@ val ControlTable()
         row.set("visible", control.visible);
         row.set("focusOrder", control.focusOrder);
         row.set("accessibleName", control.accessibleName);
+        row.set("imageNumber", control.imageNumber);
         table.call<void>("push", row);
     }
     return table;

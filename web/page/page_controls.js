@@ -62,7 +62,7 @@ export class PageControls {
         image.alt = "";
         image.draggable = false;
         image.dataset.picture = "0";
-        const number = Number(row.name.slice("Image".length));
+        const number = row.imageNumber;
         if (this.pictures.has(number))
             image.dataset.own = String(number); // drawn only when copied out or shown
         if (row.focusOrder > 0) {
