@@ -135,11 +135,21 @@ private:
 
 namespace {
 
+// A JavaScript array with one object per item, each filled by `fill`.
+template <typename Items, typename Fill> val ArrayOf(const Items &items, Fill fill)
+{
+    val array = val::array();
+    for (const auto &item : items) {
+        val object = val::object();
+        fill(object, item);
+        array.call<void>("push", object);
+    }
+    return array;
+}
+
 val ControlTable()
 {
-    val table = val::array();
-    for (const ControlRow &control : WindowControls()) {
-        val row = val::object();
+    return ArrayOf(WindowControls(), [](val &row, const ControlRow &control) {
         row.set("name", control.name);
         row.set("kind", static_cast<int>(control.kind));
         row.set("left", control.place.left);
@@ -151,39 +161,29 @@ val ControlTable()
         row.set("focusOrder", control.focusOrder);
         row.set("accessibleName", control.accessibleName);
         row.set("imageNumber", control.imageNumber);
-        table.call<void>("push", row);
-    }
-    return table;
+    });
 }
 
 val MenuRows()
 {
-    val rows = val::array();
-    for (const MenuEntry &entry : MenuTree) {
-        val row = val::object();
+    return ArrayOf(MenuTree, [](val &row, const MenuEntry &entry) {
         row.set("level", entry.level);
         row.set("name", std::string(entry.control));
         row.set("caption", std::string(entry.caption));
         row.set("command", static_cast<int>(CommandOf(entry)));
         row.set("figure", entry.figure);
         row.set("rank", entry.rank);
-        rows.call<void>("push", row);
-    }
-    return rows;
+    });
 }
 
 val Pictures()
 {
-    val pictures = val::array();
-    for (int number : CataloguePictures()) {
-        val picture = val::object();
+    return ArrayOf(CataloguePictures(), [](val &picture, int number) {
         picture.set("number", number);
         picture.set("name", PictureName(number));
         picture.set("file", PictureFileName(number, 1));
         picture.set("file2x", PictureFileName(number, 2));
-        pictures.call<void>("push", picture);
-    }
-    return pictures;
+    });
 }
 
 std::string OneLine(const std::string &text) { return OneLineName(text); }

@@ -3,10 +3,7 @@
 # survive SIGTERM, and a FIFO at the file's place does not hang start-up.
 set -eu
 program=$1
-home=$(mktemp -d)
-trap 'rm -rf "$home"' EXIT
-export HOME="$home" XDG_CONFIG_HOME="$home/config" QT_QPA_PLATFORM=offscreen
-names="$XDG_CONFIG_HOME/zarvel/Zarvel.TXT"
+. "$(dirname "$0")/temp_home.sh"
 fail() { echo "FAIL: $*"; exit 1; }
 
 # Starts the program, lets it settle, sends SIGTERM and waits up to five

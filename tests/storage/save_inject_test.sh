@@ -10,11 +10,8 @@
 # limit only: failing every write would break the event loop's own wakeups.
 set -eu
 program=$1
-home=$(mktemp -d)
-trap 'kill -KILL $(jobs -p) 2>/dev/null || true; rm -rf "$home"' EXIT
-export HOME="$home" XDG_CONFIG_HOME="$home/config" QT_QPA_PLATFORM=offscreen
+. "$(dirname "$0")/../app/temp_home.sh"
 dir="$XDG_CONFIG_HOME/zarvel"
-names="$dir/Zarvel.TXT"
 old=$(printf 'a\r\nb\r\nc\r\nd\r\ne\r\n' | od -An -tx1)   # five lines: the save writes four
 new_after_old=$(printf 'a\r\nb\r\nc\r\nd\r\n' | od -An -tx1)
 new_first=$(printf '\310\354\377\r\n\310\354\377\r\n\310\354\377\r\n\310\354\377\r\n' | od -An -tx1)

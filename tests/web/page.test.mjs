@@ -140,6 +140,8 @@ test("on a phone the window fits the width, taps make a reading and the 2x pictu
         await page.tap(`[data-name="${name}"]`);
     await page.tap("#Command1");
     await found(page);
+    // The browser picks the file from srcset as it loads the picture.
+    await page.waitForFunction(() => document.getElementById("Image50").currentSrc !== "");
     assert.match(await page.$eval("#Image50", (e) => e.currentSrc), /image7@2x\.png$/);
     await page.close();
 });
