@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,12 @@ public:
     // The current text of a text box ("Text1".."Text4") or of the combo box
     // ("Combo1"), as the user sees it.
     virtual std::string Text(std::string_view control) const = 0;
+
+    // A number that changes whenever the text of a text box ("Text1".."Text4")
+    // changes, by the user or by SetText; while it stays the same, so does
+    // the text. The tick reads it instead of the text, which can be a
+    // million characters long.
+    virtual std::uint64_t TextVersion(std::string_view textBox) const = 0;
 
     // Replaces a text box's text; the user can go on editing it.
     virtual void SetText(std::string_view textBox, std::string_view text) = 0;

@@ -2,6 +2,7 @@
 
 #include "name_lines.h"
 #include "reading_state.h"
+#include "reveal.h"
 
 #include <cstdint>
 
@@ -36,6 +37,7 @@ private:
     Controls &controls_;
     RandomSource &random_;
     ReadingState state_;
+    NameLabelCopies labelCopies_;
 };
 
 } // namespace zarvel

@@ -26,26 +26,58 @@ LinesRead SplitNameLines(std::string_view bytes, bool complete)
     return lines;
 }
 
+namespace {
+
+std::string Utf8Of(char32_t c)
+{
+    if (c < 0x80)
+        return {static_cast<char>(c)};
+    if (c < 0x800)
+        return {static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F))};
+    return {static_cast<char>(0xE0 | (c >> 12)), static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
+        static_cast<char>(0x80 | (c & 0x3F))};
+}
+
+} // namespace
+
+const std::array<std::string, LineBreaks.size()> &LineBreakForms()
+{
+    static const auto Forms = [] {
+        std::array<std::string, LineBreaks.size()> forms;
+        std::transform(LineBreaks.begin(), LineBreaks.end(), forms.begin(), Utf8Of);
+        return forms;
+    }();
+    return Forms;
+}
+
 std::string OneLineName(std::string_view text)
 {
-    // UTF-8 forms of U+0085, U+2028 and U+2029.
-    constexpr std::array<std::string_view, 3> WideBreaks = {"\xC2\x85", "\xE2\x80\xA8", "\xE2\x80\xA9"};
+    const auto &forms = LineBreakForms();
+    // Most bytes start no break: a name of a million letters is copied at
+    // the speed of a scan.
+    static const std::string FirstBytes = [] {
+        std::string bytes;
+        for (const std::string &form : LineBreakForms())
+            bytes += form.front();
+        return bytes;
+    }();
     std::string line;
     line.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
-        if (text[i] == '\r' || text[i] == '\n') {
-            i += text.compare(i, 2, "\r\n") == 0 ? 2 : 1;
-            line += ' ';
+        if (FirstBytes.find(text[i]) == std::string::npos) {
+            line += text[i++];
             continue;
         }
-        const auto *const wide = std::find_if(WideBreaks.begin(), WideBreaks.end(),
-            [&](std::string_view mark) { return text.substr(i).starts_with(mark); });
-        if (wide != WideBreaks.end()) {
-            i += wide->size();
-            line += ' ';
+        const std::string_view rest = text.substr(i);
+        const auto *const form = std::find_if(
+            forms.begin(), forms.end(), [&](const std::string &mark) { return rest.starts_with(mark); });
+        if (form == forms.end()) {
+            line += text[i++];
             continue;
         }
-        line += text[i++];
+        // CR LF is one break.
+        i += rest.starts_with("\r\n") ? 2 : form->size();
+        line += ' ';
     }
     return line;
 }

@@ -14,6 +14,23 @@ using NameLines = std::array<std::string, 4>;
 // ends too early (then no name box changes).
 using LinesRead = std::vector<std::string>;
 
+// The longest name a name box takes, in UTF-16 code units as both front
+// ends' boxes count them: far past anything typed or pasted by hand, yet
+// small enough that four such names are read back whole. Typing and
+// pasting stop there.
+inline constexpr std::size_t MaxNameLength = 1'000'000;
+
+// The bytes the names file may need for four names of MaxNameLength: the
+// file's code page gives every character one byte (a character that takes
+// two code units still takes one byte), and each line ends in CR LF.
+inline constexpr std::size_t NamesFileReadLimit = 4 * (MaxNameLength + 2);
+
+// The characters that break a line in a name: CR, LF, U+0085, U+2028 and
+// U+2029.
+inline constexpr std::array<char32_t, 5> LineBreaks = {U'\r', U'\n', U'\u0085', U'\u2028', U'\u2029'};
+// The UTF-8 form of each of LineBreaks, in the same order.
+const std::array<std::string, LineBreaks.size()> &LineBreakForms();
+
 // Splits the names file's bytes into its first four lines, still encoded.
 // A line ends at CR LF, a lone CR or a lone LF; the line end is not part of
 // the line. The last line may end with the data instead, but only when the

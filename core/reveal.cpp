@@ -38,12 +38,20 @@ void LayCard(ReadingState &state, Controls &controls, int step)
 }
 
 // The tick's order: show the four labels first, then copy the box texts.
-void ShowNameLabels(Controls &controls)
+void ShowNameLabels(Controls &controls, NameLabelCopies &copies)
 {
-    for (std::string_view label : NameLabels)
-        controls.SetVisible(label, true);
-    for (std::size_t i = 0; i < NameLabels.size(); ++i)
+    if (!copies.shown) {
+        for (std::string_view label : NameLabels)
+            controls.SetVisible(label, true);
+    }
+    for (std::size_t i = 0; i < NameLabels.size(); ++i) {
+        const std::uint64_t version = controls.TextVersion(NameBoxes[i]);
+        if (copies.shown && version == copies.versions[i])
+            continue;
         controls.SetCaption(NameLabels[i], controls.Text(NameBoxes[i]));
+        copies.versions[i] = version;
+    }
+    copies.shown = true;
 }
 
 } // namespace
@@ -59,12 +67,12 @@ void RevealNextCard(ReadingState &state, Controls &controls)
         ++state.RevealStep;
 }
 
-void TimerTick(ReadingState &state, Controls &controls)
+void TimerTick(ReadingState &state, Controls &controls, NameLabelCopies &copies)
 {
     if (state.RevealState == RevealState::Running)
         RevealNextCard(state, controls);
     if (state.ChosenFigure > 0)
-        ShowNameLabels(controls);
+        ShowNameLabels(controls, copies);
 }
 
 } // namespace zarvel

@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 
+#include <algorithm>
 #include <limits>
 
 namespace zarvel {
@@ -11,20 +12,36 @@ namespace zarvel {
 NameBox::NameBox(const QString &text, QWidget *parent)
     : QLineEdit(parent)
 {
+    // The limit is kept here, not by setMaxLength: Qt 6.4's line edit copies
+    // the pasted text once per character when it cuts it at its maximum, and
+    // a pasted million letters would freeze the window for a minute.
     setMaxLength(std::numeric_limits<int>::max());
     setText(text);
-    connect(this, &QLineEdit::textChanged, this, &NameBox::KeepOneLine);
+    connect(this, &QLineEdit::textChanged, this, [this] { ++version_; });
+    connect(this, &QLineEdit::textChanged, this, &NameBox::KeepTheRules);
 }
 
-void NameBox::KeepOneLine(const QString &text)
+void NameBox::KeepTheRules(const QString &text)
 {
-    const QString line = QString::fromStdString(OneLineName(text.toStdString()));
-    if (line == text)
+    constexpr auto Limit = static_cast<qsizetype>(MaxNameLength);
+    // Every break is one UTF-16 unit: a scan finds them without converting
+    // a long name at every keystroke.
+    const bool hasBreak = std::any_of(text.cbegin(), text.cend(), [](QChar c) {
+        return std::find(LineBreaks.begin(), LineBreaks.end(), char32_t{c.unicode()}) != LineBreaks.end();
+    });
+    if (!hasBreak && text.size() <= Limit)
         return;
+    QString line = hasBreak ? QString::fromStdString(OneLineName(text.toStdString())) : text;
     // A CR LF pair becomes one space, so the cursor moves back by as much.
-    const int cursor = cursorPosition() - static_cast<int>(text.size() - line.size());
+    qsizetype cursor = cursorPosition() - (text.size() - line.size());
+    if (const qsizetype over = line.size() - Limit; over > 0) {
+        // What was typed or pasted last, just before the cursor, stops at
+        // the limit.
+        cursor = std::max<qsizetype>(0, cursor - over);
+        line.remove(cursor, over);
+    }
     setText(line);
-    setCursorPosition(std::max(0, cursor));
+    setCursorPosition(static_cast<int>(std::max<qsizetype>(0, cursor)));
 }
 
 EnterButton::EnterButton(const QString &caption, QWidget *parent)

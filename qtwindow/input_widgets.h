@@ -5,18 +5,25 @@
 
 namespace zarvel {
 
-// A name box: one line of any length. Qt's line edit would cut a text at
-// 32 767 characters and lets pasted, dropped or screen-reader text bring
-// line breaks in; here each line break becomes one space as it arrives, as
-// the names file needs.
+// A name box: one line of up to MaxNameLength characters. Qt's line edit
+// would cut a text at 32 767 characters and lets pasted, dropped or
+// screen-reader text bring line breaks in; here each line break becomes one
+// space as it arrives, as the names file needs.
 class NameBox final : public QLineEdit {
     Q_OBJECT
 
 public:
     NameBox(const QString &text, QWidget *parent);
 
+    // Changes with every change of the text (see Controls::TextVersion).
+    quint64 Version() const { return version_; }
+
 private:
-    void KeepOneLine(const QString &text);
+    // Each line break becomes a space, and a text past MaxNameLength is cut
+    // back to it.
+    void KeepTheRules(const QString &text);
+
+    quint64 version_ = 0;
 };
 
 // A command button that Enter and Return press while it has the focus, as

@@ -1,5 +1,6 @@
 #include "widget_controls.h"
 
+#include "input_widgets.h"
 #include "picture_control.h"
 
 #include <QComboBox>
@@ -41,8 +42,19 @@ void WidgetControls::CopyPicture(std::string_view target, std::string_view sourc
 
 void WidgetControls::SetCaption(std::string_view label, std::string_view caption)
 {
-    if (auto *widget = Find<QLabel>(label))
-        widget->setText(FromUtf8(caption));
+    auto *widget = Find<QLabel>(label);
+    if (!widget)
+        return;
+    // A label draws only what fits its width, but Qt lays out its whole text
+    // at every paint: a caption holding a name of a million letters is cut
+    // to what could ever be seen, two characters a pixel.
+    QString text = FromUtf8(caption);
+    if (const qsizetype fits = 2 * static_cast<qsizetype>(widget->width()); text.size() > fits) {
+        text.truncate(fits);
+        if (text.back().isHighSurrogate())
+            text.chop(1);
+    }
+    widget->setText(text);
 }
 
 std::string WidgetControls::Text(std::string_view control) const
@@ -52,6 +64,12 @@ std::string WidgetControls::Text(std::string_view control) const
     if (const QComboBox *combo = Find<QComboBox>(control))
         return combo->currentText().toStdString();
     return {};
+}
+
+std::uint64_t WidgetControls::TextVersion(std::string_view textBox) const
+{
+    const NameBox *box = Find<NameBox>(textBox);
+    return box ? box->Version() : 0;
 }
 
 void WidgetControls::SetText(std::string_view textBox, std::string_view text)

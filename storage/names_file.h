@@ -24,7 +24,8 @@ public:
 
     // The lines at the start of the file (UTF-8): four, fewer when it ends
     // too early, none when it is missing, is no regular file or cannot be
-    // read. Reads at most the first 64 KiB and never blocks.
+    // read. Reads at most the first ReadLimit bytes, enough for four names
+    // of the longest length a name box takes, and never blocks.
     LinesRead Read() const override;
 
     // Write, and on failure the message "Имена не сохранены в файл …: …."
@@ -42,7 +43,7 @@ public:
     // reads only the first ReadLimit and knows whether that was all.
     static LinesRead FromFileStart(QByteArray bytes);
 
-    static constexpr qint64 ReadLimit = qint64{64} * 1024;
+    static constexpr qint64 ReadLimit = static_cast<qint64>(NamesFileReadLimit);
 
 private:
     QString path_;

@@ -24,7 +24,8 @@ namespace zarvel {
 namespace {
 
 // The control operations, forwarded to a JavaScript object with the
-// methods setVisible, copyPicture, setCaption, text, setText, appendItem.
+// methods setVisible, copyPicture, setCaption, text, textVersion, setText,
+// appendItem.
 class JsControls final : public Controls {
 public:
     explicit JsControls(val page)
@@ -47,6 +48,10 @@ public:
     std::string Text(std::string_view control) const override
     {
         return page_.call<std::string>("text", std::string(control));
+    }
+    std::uint64_t TextVersion(std::string_view textBox) const override
+    {
+        return static_cast<std::uint64_t>(page_.call<double>("textVersion", std::string(textBox)));
     }
     void SetText(std::string_view textBox, std::string_view text) override
     {
@@ -188,6 +193,16 @@ val Pictures()
 
 std::string OneLine(const std::string &text) { return OneLineName(text); }
 
+// The characters that break a line, as one string: the page looks for them
+// before it hands a long name to OneLineName.
+std::string LineBreakText()
+{
+    std::string text;
+    for (const std::string &form : LineBreakForms())
+        text += form;
+    return text;
+}
+
 val StoredLines(const std::string &stored) { return ToArray(SplitNameLines(stored, true)); }
 
 } // namespace
@@ -213,6 +228,8 @@ EMSCRIPTEN_BINDINGS(zarvel)
     emscripten::function("storedLines", &StoredLines);
     emscripten::constant("twipsPerPixel", TwipsPerPixel);
     emscripten::constant("timerInterval", Timer1IntervalMs);
+    emscripten::constant("maxNameLength", static_cast<double>(MaxNameLength));
+    emscripten::constant("lineBreaks", LineBreakText());
     emscripten::constant("form1Caption", std::string(Form1Caption));
 }
 

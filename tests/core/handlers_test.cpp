@@ -189,6 +189,25 @@ TEST(Tick, ShowsTheLabelsOnlyOnceAFigureIsChosenAndMirrorsTheBoxes)
     EXPECT_EQ(form.controls.Caption("Label4"), "Женя");
 }
 
+TEST(Tick, TouchesNoLabelWhileNoBoxChangesAndCopiesOnlyTheBoxThatDid)
+{
+    Form form;
+    form.events.SelectFigure(3, KingsRank);
+    form.events.Tick();
+    const std::size_t afterFirst = form.controls.log.size();
+    for (int i = 0; i < 3; ++i)
+        form.events.Tick();
+    EXPECT_EQ(form.controls.log.size(), afterFirst) << "idle ticks: " << form.controls.log.back();
+
+    form.controls.texts["Text2"] = "Лиза";
+    form.events.Tick();
+    form.controls.SetText("Text3", "Вера");
+    form.events.Tick();
+    const std::vector<std::string> later(form.controls.log.begin() + static_cast<std::ptrdiff_t>(afterFirst),
+        form.controls.log.end());
+    EXPECT_EQ(later, (std::vector<std::string>{"caption Label2=Лиза", "text Text3=Вера", "caption Label3=Вера"}));
+}
+
 TEST(Load, FillsTheBoxesTheQuestionsAndTheInitialState)
 {
     FakeControls controls;

@@ -43,7 +43,7 @@ struct Reading {
     void Ticks(int n)
     {
         for (int i = 0; i < n; ++i)
-            TimerTick(state, controls);
+            TimerTick(state, controls, labelCopies);
     }
     std::vector<int> VisibleSlots() const
     {
@@ -56,6 +56,7 @@ struct Reading {
     }
     ReadingState state;
     FakeControls controls;
+    NameLabelCopies labelCopies;
 };
 
 std::vector<int> CodesWithFigureAt(int position, int code)

@@ -39,15 +39,21 @@ TEST_F(WindowTest, TypingIntoTheQuestionNeverChoosesOne)
     EXPECT_FALSE(Answer(*this).isEmpty());
 }
 
-TEST_F(WindowTest, ALongNameComesBackWhole)
+TEST_F(WindowTest, ANamePastedPastTheLimitIsCutThereAndComesBackWhole)
 {
-    const QString longName(40000, QChar(0x0416)); // Ж
-    Control<QLineEdit>("Text1")->setText(longName);
-    EXPECT_EQ(Control<QLineEdit>("Text1")->text().size(), 40000);
+    constexpr auto Limit = static_cast<qsizetype>(MaxNameLength);
+    auto *box = Control<QLineEdit>("Text1");
+    box->clear();
+    box->setFocus();
+    QGuiApplication::clipboard()->setText(QString(Limit + 10, QChar(0x0416))); // Ж
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box->text().size(), Limit);
+    QTest::keyClick(box, Qt::Key_A);
+    EXPECT_EQ(box->text().size(), Limit) << "typing stops there too";
     window.close();
     NamesFile again(namesFile.Path());
     ASSERT_EQ(again.Read().size(), 4u);
-    EXPECT_EQ(QString::fromStdString(again.Read()[0]), longName);
+    EXPECT_EQ(QString::fromStdString(again.Read()[0]), box->text());
 }
 
 TEST_F(WindowTest, APastedNameStaysOneLine)

@@ -104,6 +104,23 @@ INSTANTIATE_TEST_SUITE_P(Files, NamesFileRead,
         ReadCase{"FirstLineLongerThanTheLimit", Long + "\r\nb\r\nc\r\nd\r\n", LinesRead{}}),
     [](const ::testing::TestParamInfo<ReadCase> &info) { return info.param.name; });
 
+TEST_F(NamesFileTest, FourNamesOfTheLongestLengthAreReadBackWhole)
+{
+    // Cyrillic, Latin and a character the code page cannot hold (one "?").
+    const std::array<QString, 4> letters = {"Ж", "z", "\u00A0", "\U0001F600"};
+    NameLines names;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        names[i] = letters[i].repeated(static_cast<qsizetype>(MaxNameLength) / letters[i].size()).toStdString();
+    NamesFile file(Path());
+    ASSERT_EQ(file.Write(names), QString());
+    const LinesRead read = file.Read();
+    ASSERT_EQ(read.size(), 4u);
+    EXPECT_EQ(read[0], names[0]);
+    EXPECT_EQ(read[1], names[1]);
+    EXPECT_EQ(read[2], names[2]);
+    EXPECT_EQ(read[3], std::string(MaxNameLength / 2, '?'));
+}
+
 TEST_F(NamesFileTest, AFifoAFolderOrADeviceCountsAsUnreadableAtOnce)
 {
     QDir().mkpath(folder.filePath("zarvel"));

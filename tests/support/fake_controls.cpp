@@ -3,6 +3,8 @@
 #include "card_code.h"
 #include "control_names.h"
 
+#include <functional>
+
 namespace zarvel::test {
 
 FakeControls::FakeControls()
@@ -42,6 +44,11 @@ std::string FakeControls::Text(std::string_view control) const
 {
     const auto it = texts.find(std::string(control));
     return it == texts.end() ? std::string() : it->second;
+}
+
+std::uint64_t FakeControls::TextVersion(std::string_view textBox) const
+{
+    return std::hash<std::string>{}(Text(textBox));
 }
 
 void FakeControls::SetText(std::string_view textBox, std::string_view text)

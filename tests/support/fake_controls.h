@@ -25,6 +25,8 @@ public:
     void CopyPicture(std::string_view target, std::string_view source) override;
     void SetCaption(std::string_view label, std::string_view caption) override;
     std::string Text(std::string_view control) const override;
+    // The text's hash: the tests change `texts` directly.
+    std::uint64_t TextVersion(std::string_view textBox) const override;
     void SetText(std::string_view textBox, std::string_view text) override;
     void AppendItem(std::string_view combo, std::string_view item) override;
 

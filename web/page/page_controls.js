@@ -15,6 +15,7 @@ export class PageControls {
             this.pictures.set(picture.number, picture);
         this.elements = new Map();
         this.shown = new Map(); // a picture control is drawn only when shown and holding a picture
+        this.versions = new Map(); // text box → a count of its changes, for the tick
     }
 
     // Builds every control of the core's table. The table runs back to
@@ -96,16 +97,20 @@ export class PageControls {
         box.type = "text";
         box.className = "textbox";
         box.value = row.text;
+        box.maxLength = this.core.maxNameLength;
         box.spellcheck = false;
         box.autocomplete = "off";
         box.addEventListener("input", () => {
-            // A name is one line, whatever is pasted or dropped into it.
-            const line = this.core.oneLineName(box.value);
+            // A name is one line, whatever is pasted or dropped into it. A
+            // long name goes to the core only when it holds a break.
+            const breaks = [...this.core.lineBreaks].some((c) => box.value.includes(c));
+            const line = breaks ? this.core.oneLineName(box.value) : box.value;
             if (line !== box.value) {
                 const end = box.selectionEnd - (box.value.length - line.length);
                 box.value = line;
                 box.setSelectionRange(end, end);
             }
+            this.changed(row.name);
             onEvent("NameChanged");
         });
         return box;
@@ -161,7 +166,14 @@ export class PageControls {
         return name === "Combo1" ? this.combo.input.value : this.element(name).value;
     }
 
-    setText(name, text) { this.element(name).value = text; }
+    textVersion(name) { return this.versions.get(name) ?? 0; }
+
+    setText(name, text) {
+        this.element(name).value = text;
+        this.changed(name);
+    }
+
+    changed(name) { this.versions.set(name, this.textVersion(name) + 1); }
 
     appendItem(name, item) {
         if (name === "Combo1")
