@@ -45,9 +45,10 @@ bare --fortune 2>"$prefix/err" || status=$?
 grep -q "неизвестный параметр: fortune" "$prefix/err" || fail "unknown option message"
 
 exec_line=$(sed -n 's/^Exec=//p' "$prefix/share/applications/$id.desktop")
-[ -x "$prefix/bin/$exec_line" ] || fail "the desktop entry's Exec=$exec_line is not the installed program"
-# Started as a launcher would, through PATH, it runs until asked to end.
-env PATH="$prefix/bin:/usr/bin:/bin" HOME="$prefix/home" XDG_CONFIG_HOME="$prefix/home/config" \
+[ "$exec_line" = "$prefix/bin/zarvel" ] || fail "the desktop entry's Exec=$exec_line is not the installed program's path"
+# Started as a launcher would, with the install folder not in PATH, it runs
+# until asked to end.
+env PATH="/usr/bin:/bin" HOME="$prefix/home" XDG_CONFIG_HOME="$prefix/home/config" \
     QT_QPA_PLATFORM=offscreen sh -c "exec $exec_line" 2>/dev/null &
 pid=$!
 sleep 1

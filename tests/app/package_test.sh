@@ -28,6 +28,9 @@ actual=$(dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { print $6 }' | LC_ALL=C s
 $actual"
 
 dpkg-deb -x "$deb" "$work/root"
+entry="$work/root/usr/share/applications/$id.desktop"
+grep -qx "Exec=/usr/games/zarvel" "$entry" || fail "the desktop entry does not name /usr/games/zarvel"
+desktop-file-validate "$entry" || fail "desktop entry"
 "$work/root/usr/games/zarvel" --version | grep -qx "zarvel $(dpkg-deb -f "$deb" Version)" || fail "--version"
 help=$("$work/root/usr/games/zarvel" --help | grep -o -- '--[a-z]*' | sort)
 for page in man1/zarvel.1.gz ru/man1/zarvel.1.gz; do
