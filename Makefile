@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 600
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps program run test bench fuzz fuzz-build install uninstall clean deb web web-site web-test
+.PHONY: all deps program run test bench fuzz fuzz-build install uninstall clean deb web web-site web-test pristine-check
 
 all: program
 
@@ -65,6 +65,11 @@ web-test: web-site
 # The Debian package: build/zarvel_<version>_<arch>.deb.
 deb: deps
 	./scripts/build-deb $(BUILD)
+
+# CI's run on a freshly debootstrapped Debian 12, as root, then as an
+# ordinary user with sudo (about 30 minutes; not part of `make test`).
+pristine-check:
+	./scripts/pristine-check --user
 
 bench: program
 	./$(BUILD)/bench/deal_bench --benchmark_report_aggregates_only=true
