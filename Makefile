@@ -16,7 +16,7 @@ deps:
 	./scripts/install-deps
 
 program: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --preset release -B $(BUILD)
 	cmake --build $(BUILD) -j$(JOBS)
 
 run: program
@@ -28,8 +28,7 @@ run: program
 # package built and checked.
 test: program
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZARVEL_CORE_ONLY=ON -DZARVEL_BENCH=OFF \
-		-DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+	cmake --preset asan -B $(ASAN_BUILD)
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS)
 	$(MAKE) fuzz-build FUZZ_SECONDS=30
@@ -39,8 +38,7 @@ test: program
 	./tests/app/package_test.sh $(BUILD)/zarvel_$$(dpkg-parsechangelog -S Version)_$$(dpkg-architecture -qDEB_HOST_ARCH).deb
 
 fuzz-build: deps
-	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZARVEL_FUZZ=ON \
-		-DZARVEL_FUZZ_SECONDS=$(FUZZ_SECONDS)
+	cmake --preset fuzz -B $(FUZZ_BUILD) -DZARVEL_FUZZ_SECONDS=$(FUZZ_SECONDS)
 	cmake --build $(FUZZ_BUILD) -j$(JOBS)
 
 # The fuzzer alone, for FUZZ_SECONDS (default 10 minutes).
@@ -58,6 +56,7 @@ web-site: program
 
 # The web edition in headless Chromium, driven by puppeteer-core.
 web-test: web-site
+	./scripts/tidy $(BUILD)/web-build web
 	cd tests/web && npm ci --no-audit --no-fund --loglevel=error
 	cd tests/web && ZARVEL_SITE=$(CURDIR)/$(BUILD)/web ZARVEL_PLACES=$(CURDIR)/tests/data/control_places.tsv \
 		node --test --test-concurrency=1

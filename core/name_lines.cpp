@@ -69,8 +69,8 @@ std::string OneLineName(std::string_view text)
             continue;
         }
         const std::string_view rest = text.substr(i);
-        const auto *const form = std::find_if(
-            forms.begin(), forms.end(), [&](const std::string &mark) { return rest.starts_with(mark); });
+        const auto *const form
+            = std::find_if(forms.begin(), forms.end(), [&](const std::string &mark) { return rest.starts_with(mark); });
         if (form == forms.end()) {
             line += text[i++];
             continue;

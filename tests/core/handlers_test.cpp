@@ -42,7 +42,7 @@ class FigurePick : public ::testing::TestWithParam<Pick> { };
 TEST_P(FigurePick, SetsBothFieldsAndShowsTheGroupAroundTheAceOfHearts)
 {
     const Pick &pick = GetParam();
-    const auto entry
+    const auto *const entry
         = std::find_if(MenuTree.begin(), MenuTree.end(), [&](const MenuEntry &e) { return e.control == pick.control; });
     ASSERT_NE(entry, MenuTree.end());
     for (int times = 1; times <= 2; ++times) {
@@ -203,8 +203,8 @@ TEST(Tick, TouchesNoLabelWhileNoBoxChangesAndCopiesOnlyTheBoxThatDid)
     form.events.Tick();
     form.controls.SetText("Text3", "Вера");
     form.events.Tick();
-    const std::vector<std::string> later(form.controls.log.begin() + static_cast<std::ptrdiff_t>(afterFirst),
-        form.controls.log.end());
+    const std::vector<std::string> later(
+        form.controls.log.begin() + static_cast<std::ptrdiff_t>(afterFirst), form.controls.log.end());
     EXPECT_EQ(later, (std::vector<std::string>{"caption Label2=Лиза", "text Text3=Вера", "caption Label3=Вера"}));
 }
 

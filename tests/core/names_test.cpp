@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace zarvel::test {
 namespace {
 
@@ -15,7 +17,7 @@ struct BreakCase {
 
 TEST(OneLineName, EachLineBreakBecomesOneSpace)
 {
-    const BreakCase cases[] = {
+    const auto cases = std::to_array<BreakCase>({
         {"Аня", "Аня"}, {"a\r\nb", "a b"}, {"a\rb\nc", "a b c"}, {"a\n\rb", "a  b"}, {"a\r\n\r\nb", "a  b"},
         {"\r\n", " "},
         {"a\xC2\x85"
@@ -24,7 +26,7 @@ TEST(OneLineName, EachLineBreakBecomesOneSpace)
          "d",
             "a b c d"},
         {"\xE2\x80\xA6 \xC2\xA0", "\xE2\x80\xA6 \xC2\xA0"}, // an ellipsis and a no-break space stay
-    };
+    });
     for (const BreakCase &c : cases)
         EXPECT_EQ(OneLineName(c.text), c.line) << c.text;
 }

@@ -16,6 +16,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <array>
+
 namespace zarvel::test {
 namespace {
 
@@ -122,9 +124,9 @@ TEST_F(WindowTest, AFigurePickShowsTheGroupAndTheLabelsFollowAtTheNextTick)
     Trigger("на_вальтов_дама_черви");
     EXPECT_EQ(window.State().ChosenFigure, 1);
     EXPECT_EQ(window.State().ChosenRank, 2);
-    const int row[] = {6, 26, 9, 16, 36};
+    const std::array row = {6, 26, 9, 16, 36};
     for (int i = 0; i < 5; ++i) {
-        EXPECT_TRUE(ShowsPictureOf(40 + i, row[i])) << "Image" << 40 + i;
+        EXPECT_TRUE(ShowsPictureOf(40 + i, row.at(static_cast<std::size_t>(i)))) << "Image" << 40 + i;
         EXPECT_EQ(Image(40 + i)->size(), QSize(71, 96));
         EXPECT_EQ(Image(40 + i)->accessibleName(), QString::fromStdString(PictureName(row[i])));
     }

@@ -3,6 +3,7 @@
 // a save. With --once it saves the first set once, for the access tests.
 #include "names_file.h"
 
+#include <array>
 #include <cstdio>
 #include <string_view>
 
@@ -14,7 +15,8 @@ int main(int argc, char **argv)
         return 2;
     }
     const zarvel::NamesFile file(QString::fromLocal8Bit(argv[1]));
-    const zarvel::NameLines sets[2] = {{"Аня", "Борис", "Вера", "Глеб"}, {"Дарья", "", "Жанна, \"Ж\"", " Зоя"}};
+    const std::array<zarvel::NameLines, 2> sets
+        = {zarvel::NameLines{"Аня", "Борис", "Вера", "Глеб"}, zarvel::NameLines{"Дарья", "", "Жанна, \"Ж\"", " Зоя"}};
     for (unsigned long i = 0;; ++i) {
         const QString reason = file.Write(sets[i % 2]);
         if (!reason.isEmpty()) {

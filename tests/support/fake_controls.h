@@ -21,7 +21,7 @@ public:
     // in Image77, the confirm picture in Image45, nothing elsewhere.
     FakeControls();
 
-    void SetVisible(std::string_view control, bool visible) override;
+    void SetVisible(std::string_view control, bool shown) override;
     void CopyPicture(std::string_view target, std::string_view source) override;
     void SetCaption(std::string_view label, std::string_view caption) override;
     std::string Text(std::string_view control) const override;
