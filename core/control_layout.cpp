@@ -4,6 +4,7 @@
 #include "control_names.h"
 #include "reveal_step_table.h"
 
+#include <algorithm>
 #include <array>
 
 namespace zarvel {
@@ -121,6 +122,22 @@ TwipsRect StoredPicturePlace(int n)
             return Slot(static_cast<int>(i) / SlotColumns + 1, RevealStepTable[i].column);
     }
     return {};
+}
+
+std::string_view VisibleCaption(std::string_view label, std::string_view caption)
+{
+    const auto &rows = WindowControls();
+    const auto row = std::find_if(rows.begin(), rows.end(), [&](const ControlRow &r) { return r.name == label; });
+    if (row == rows.end())
+        return caption;
+    const auto room = static_cast<std::size_t>(2 * row->place.InPixels().width);
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        // A UTF-8 character starts at every byte that is no continuation byte.
+        if ((static_cast<unsigned char>(caption[i]) & 0xC0U) != 0x80U && characters++ == room)
+            return caption.substr(0, i);
+    }
+    return caption;
 }
 
 } // namespace zarvel

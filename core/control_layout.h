@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zarvel {
@@ -49,5 +50,11 @@ const std::vector<ControlRow> &WindowControls();
 
 // The place and size of Image<n> while it has no picture.
 TwipsRect StoredPicturePlace(int n);
+
+// The start of `caption` that label `label` could ever show: at most two
+// characters for each pixel of its width, cut between two characters. Both
+// front ends lay a caption out whole at every paint, so a caption holding
+// a name of a million letters is cut here, once for both.
+std::string_view VisibleCaption(std::string_view label, std::string_view caption);
 
 } // namespace zarvel

@@ -18,7 +18,7 @@ void FormEvents::Load(const LinesRead &names) { zarvel::Load(state_, controls_, 
 NameLines FormEvents::Unload() const { return NamesToSave(controls_); }
 void FormEvents::Deal() { zarvel::Deal(state_, random_, controls_); }
 void FormEvents::Tick() { TimerTick(state_, controls_, labelCopies_); }
-void FormEvents::ConfirmNames() { zarvel::ConfirmNames(controls_); }
+void FormEvents::ConfirmNames() { zarvel::ConfirmNames(controls_, labelCopies_); }
 void FormEvents::ChooseQuestion() { zarvel::ChooseQuestion(controls_); }
 void FormEvents::AssignNames() { zarvel::AssignNames(state_, controls_); }
 void FormEvents::SelectFigure(std::int16_t figure, std::int16_t rank)

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "name_entry.h"
 #include "name_lines.h"
 #include "reading_state.h"
-#include "reveal.h"
 
 #include <cstdint>
 

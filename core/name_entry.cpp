@@ -1,5 +1,6 @@
 #include "name_entry.h"
 
+#include "control_layout.h"
 #include "control_names.h"
 #include "controls.h"
 
@@ -14,17 +15,28 @@ void AssignNames(const ReadingState &state, Controls &controls)
     controls.SetVisible(ImageControl(ConfirmImage), true);
 }
 
-void ConfirmNames(Controls &controls)
+void CopyNamesToLabels(Controls &controls, NameLabelCopies &copies, bool everyBox)
+{
+    for (std::size_t i = 0; i < NameLabels.size(); ++i) {
+        const std::uint64_t version = controls.TextVersion(NameBoxes[i]);
+        if (!everyBox && version == copies.versions[i])
+            continue;
+        controls.SetCaption(NameLabels[i], VisibleCaption(NameLabels[i], controls.Text(NameBoxes[i])));
+        copies.versions[i] = version;
+    }
+}
+
+void ConfirmNames(Controls &controls, NameLabelCopies &copies)
 {
     for (std::string_view box : NameBoxes)
         controls.SetVisible(box, false);
     controls.SetVisible(ImageControl(ConfirmImage), false);
-    for (std::size_t i = 0; i < NameLabels.size(); ++i)
-        controls.SetCaption(NameLabels[i], controls.Text(NameBoxes[i]));
+    CopyNamesToLabels(controls, copies, true);
     for (std::string_view label : NameLabels)
         controls.SetVisible(label, true);
+    copies.shown = true;
 }
 
-void ChooseQuestion(Controls &controls) { controls.SetCaption(Label5, controls.Text(Combo1)); }
+void ChooseQuestion(Controls &controls) { controls.SetCaption(Label5, VisibleCaption(Label5, controls.Text(Combo1))); }
 
 } // namespace zarvel

@@ -1,5 +1,6 @@
 #include "reveal.h"
 
+#include "control_layout.h"
 #include "control_names.h"
 #include "controls.h"
 #include "figure_match_table.h"
@@ -34,23 +35,20 @@ void LayCard(ReadingState &state, Controls &controls, int step)
         controls.CopyPicture(slot, ImageControl(match->faceImage));
         state.RevealState = RevealState::Stopped;
     }
-    controls.SetCaption(Label5, controls.Text(Combo1) + ColumnAnswerText(controls, entry.column));
+    controls.SetCaption(
+        Label5, VisibleCaption(Label5, controls.Text(Combo1) + ColumnAnswerText(controls, entry.column)));
 }
 
 // The tick's order: show the four labels first, then copy the box texts.
 void ShowNameLabels(Controls &controls, NameLabelCopies &copies)
 {
-    if (!copies.shown) {
-        for (std::string_view label : NameLabels)
-            controls.SetVisible(label, true);
+    if (copies.shown) {
+        CopyNamesToLabels(controls, copies, false);
+        return;
     }
-    for (std::size_t i = 0; i < NameLabels.size(); ++i) {
-        const std::uint64_t version = controls.TextVersion(NameBoxes[i]);
-        if (copies.shown && version == copies.versions[i])
-            continue;
-        controls.SetCaption(NameLabels[i], controls.Text(NameBoxes[i]));
-        copies.versions[i] = version;
-    }
+    for (std::string_view label : NameLabels)
+        controls.SetVisible(label, true);
+    CopyNamesToLabels(controls, copies, true);
     copies.shown = true;
 }
 
@@ -61,7 +59,7 @@ void RevealNextCard(ReadingState &state, Controls &controls)
     if (state.RevealStep >= 1 && state.RevealStep <= LastLaidStep)
         LayCard(state, controls, state.RevealStep);
     else if (state.RevealStep == NotFoundStep)
-        controls.SetCaption(Label5, controls.Text(Combo1) + std::string(NotFoundAnswer));
+        controls.SetCaption(Label5, VisibleCaption(Label5, controls.Text(Combo1) + std::string(NotFoundAnswer)));
 
     if (state.RevealStep < StepCounterLimit)
         ++state.RevealStep;

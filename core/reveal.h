@@ -1,9 +1,7 @@
 #pragma once
 
+#include "name_entry.h"
 #include "reading_state.h"
-
-#include <array>
-#include <cstdint>
 
 namespace zarvel {
 
@@ -14,15 +12,6 @@ class Controls;
 // the reveal) and write the question with the column's answer; step 35
 // writes the "not dealt" answer; other steps do nothing.
 void RevealNextCard(ReadingState &state, Controls &controls);
-
-// What the tick last did to the name labels: whether it has shown them, and
-// the version of each box's text it copied. A label is copied again only
-// when its box changed, so an idle tick costs nothing, however long the
-// names.
-struct NameLabelCopies {
-    bool shown = false;
-    std::array<std::uint64_t, 4> versions{};
-};
 
 // Timer1's tick: one reveal step while a reveal runs, then, once a figure
 // is chosen, the four name labels show and repeat the four name boxes

@@ -42,19 +42,8 @@ void WidgetControls::CopyPicture(std::string_view target, std::string_view sourc
 
 void WidgetControls::SetCaption(std::string_view label, std::string_view caption)
 {
-    auto *widget = Find<QLabel>(label);
-    if (!widget)
-        return;
-    // A label draws only what fits its width, but Qt lays out its whole text
-    // at every paint: a caption holding a name of a million letters is cut
-    // to what could ever be seen, two characters a pixel.
-    QString text = FromUtf8(caption);
-    if (const qsizetype fits = 2 * static_cast<qsizetype>(widget->width()); text.size() > fits) {
-        text.truncate(fits);
-        if (text.back().isHighSurrogate())
-            text.chop(1);
-    }
-    widget->setText(text);
+    if (auto *widget = Find<QLabel>(label))
+        widget->setText(FromUtf8(caption));
 }
 
 std::string WidgetControls::Text(std::string_view control) const

@@ -208,6 +208,25 @@ TEST(Tick, TouchesNoLabelWhileNoBoxChangesAndCopiesOnlyTheBoxThatDid)
     EXPECT_EQ(later, (std::vector<std::string>{"caption Label2=Лиза", "text Text3=Вера", "caption Label3=Вера"}));
 }
 
+TEST(Tick, GivesALabelOnlyTheStartOfALongNameThatItCanShowInWholeLetters)
+{
+    Form form;
+    form.events.SelectFigure(3, KingsRank);
+    std::string name;
+    for (int i = 0; i < 100000; ++i)
+        name += "Ж";
+    form.controls.texts["Text1"] = name;
+    form.controls.texts["Combo1"] = "Кто ревнует?";
+    form.events.Tick();
+    form.events.ChooseQuestion();
+    const std::string label1 = form.controls.Caption("Label1");
+    EXPECT_LT(label1.size(), 10000u);
+    EXPECT_GT(label1.size(), 200u) << "more letters than the label is wide";
+    EXPECT_TRUE(name.starts_with(label1));
+    EXPECT_EQ(label1.size() % 2, 0u) << "no letter cut in half";
+    EXPECT_EQ(form.controls.Caption("Label5"), "Кто ревнует?") << "a short caption stays whole";
+}
+
 TEST(Load, FillsTheBoxesTheQuestionsAndTheInitialState)
 {
     FakeControls controls;

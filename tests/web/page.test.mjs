@@ -121,9 +121,20 @@ test("names come back after a reload; garbage or a failing storage only gives a 
     await page.waitForFunction(() => window.zarvel !== undefined);
     await menu(page, "Гадание", "Гадание_девушки", "Девушки_на_4_вальта", "на_вальтов_дама_крести", "Назначить_имена");
     await page.type("#Text1", "x");
-    assert.match(await text(page, "notice"), /не сохранены/);
+    await page.waitForFunction(() => /не сохранены/.test(document.getElementById("notice").textContent));
     await page.click("#Image45");
     assert.equal(await text(page, "Label1"), "Имяx");
+    await page.close();
+});
+
+test("a name pasted past the longest a box takes is cut there, and typing stops there", async () => {
+    const page = await open(browser, site.url);
+    const longest = await page.evaluate(() => window.zarvel.core.maxNameLength);
+    await menu(page, "Гадание", "Гадание_девушки", "Девушки_на_4_вальта", "на_вальтов_дама_крести", "Назначить_имена");
+    await page.click("#Text2", { clickCount: 3 });
+    await page.keyboard.sendCharacter("Ж".repeat(longest + 10)); // as a paste inserts it
+    await page.keyboard.type("ab");
+    assert.equal(await page.$eval("#Text2", (e) => e.value.length), longest);
     await page.close();
 });
 

@@ -12,14 +12,24 @@ const notice = (text) => { document.getElementById("notice").textContent = text;
 const controls = new PageControls(core, form);
 const reading = new core.Form(controls);
 const names = new NamesStorage(notice);
-const save = () => names.write(reading.unload());
+const save = () => {
+    clearTimeout(pendingSave);
+    names.write(reading.unload());
+};
+// Four long names take a while to save: typing saves once it pauses, and
+// leaving the page saves at once.
+let pendingSave = 0;
+const saveSoon = () => {
+    clearTimeout(pendingSave);
+    pendingSave = setTimeout(save, 300);
+};
 
 // Each event of a control goes to the core's handler of that event.
 const handlers = {
     Deal: () => reading.deal(),
     ConfirmNames: () => reading.confirmNames(),
     ChooseQuestion: () => reading.chooseQuestion(),
-    NameChanged: save,
+    NameChanged: saveSoon,
 };
 controls.build((event) => handlers[event]());
 new MenuBar(document.getElementById("menubar"), listOf(core.menuRows()), (row) => {

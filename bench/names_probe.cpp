@@ -1,0 +1,95 @@
+// Measures the window holding four names of a given length: CPU while it
+// sits idle with the names confirmed (Timer1 ticking), CPU while the name
+// boxes are open and one has the focus (its cursor blinking), and the time
+// a keystroke at the end of a name takes to be handled and to be drawn.
+// bench/measure-long-names runs it for short names and for names at the
+// limit.
+#include "main_window.h"
+#include "name_lines.h"
+#include "names_file.h"
+#include "scripted_random.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+double CpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval &t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Percent of one core over `ms` milliseconds of the event loop.
+double IdleCpu(int ms)
+{
+    const double before = CpuSeconds();
+    QTest::qWait(ms);
+    return 100 * (CpuSeconds() - before) / (ms / 1000.0);
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    // "longest": names as long as a name box takes; anything else: four letters.
+    const bool longest = argc > 1 && QByteArray(argv[1]) == "longest";
+    const qsizetype length = longest ? static_cast<qsizetype>(zarvel::MaxNameLength) : 4;
+    QTemporaryDir home;
+    zarvel::NamesFile namesFile(home.filePath(QStringLiteral("Zarvel.TXT")));
+    const std::string name = QString(length, QChar(0x0416)).toStdString(); // Ж
+    namesFile.Write({name, name, name, name});
+    zarvel::replay::ScriptedRandom random({});
+    zarvel::MainWindow window(random, namesFile);
+    window.show();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    auto trigger = [&](const char *item) { window.findChild<QAction *>(QString::fromUtf8(item))->trigger(); };
+    trigger("На_королей_дама_черви");
+    QTest::qWait(500); // the labels take the names
+    const double idle = IdleCpu(5000);
+
+    trigger("Назначить_имена");
+    auto *box = window.findChild<QLineEdit *>(QStringLiteral("Text1"));
+    box->setFocus();
+    box->end(false);
+    QTest::qWait(500);
+    const double open = IdleCpu(5000);
+
+    std::vector<double> handled;
+    std::vector<double> drawn;
+    for (int i = 0; i < 15; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+        QApplication::sendEvent(box, &press);
+        handled.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+        box->repaint(); // what the next frame costs
+        drawn.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+        QTest::qWait(100); // two ticks: the label follows
+    }
+    std::printf("length=%lld idle_cpu_pct=%.2f boxes_open_cpu_pct=%.2f key_handled_ms=%.2f key_drawn_ms=%.2f\n",
+        static_cast<long long>(length), idle, open, Median(handled), Median(drawn));
+    return 0;
+}
