@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 600
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps program run test bench fuzz fuzz-build install uninstall clean deb web web-site web-test pristine-check
+.PHONY: all deps program run test test-asan test-fuzz test-deb bench fuzz fuzz-build install uninstall clean deb web web-site web-test pristine-check
 
 all: program
 
@@ -23,18 +23,26 @@ run: program
 	./$(BUILD)/zarvel
 
 # Every test of the program; the core's tests once more under
-# AddressSanitizer and UndefinedBehaviorSanitizer; the names file reader
-# under libFuzzer for 30 seconds; the web edition in Chromium; the Debian
-# package built and checked.
+# AddressSanitizer and UndefinedBehaviorSanitizer beside the names file
+# reader under libFuzzer for 30 seconds; the web edition in Chromium beside
+# the Debian package's build and checks. Each pair runs side by side, as
+# neither half keeps both cores busy; the output is kept in one piece per
+# target.
 test: program
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+	$(MAKE) -j2 -Otarget test-asan test-fuzz
+	$(MAKE) -j2 -Otarget web-test test-deb
+
+test-asan: deps
 	cmake --preset asan -B $(ASAN_BUILD)
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS)
+
+test-fuzz:
 	$(MAKE) fuzz-build FUZZ_SECONDS=30
 	ctest --test-dir $(FUZZ_BUILD) --output-on-failure
-	$(MAKE) web-test
-	$(MAKE) deb
+
+test-deb: deb
 	./tests/app/package_test.sh $(BUILD)/zarvel_$$(dpkg-parsechangelog -S Version)_$$(dpkg-architecture -qDEB_HOST_ARCH).deb
 
 fuzz-build: deps
