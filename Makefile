@@ -23,15 +23,15 @@ run: program
 	./$(BUILD)/zarvel
 
 # Every test of the program; the core's tests once more under
-# AddressSanitizer and UndefinedBehaviorSanitizer beside the names file
-# reader under libFuzzer for 30 seconds; the web edition in Chromium beside
-# the Debian package's build and checks. Each pair runs side by side, as
-# neither half keeps both cores busy; the output is kept in one piece per
-# target.
+# AddressSanitizer and UndefinedBehaviorSanitizer, side by side with the
+# names file reader under libFuzzer for 30 seconds (which keeps one core
+# busy), each one's output in one piece; the web edition in Chromium; the
+# Debian package built and checked.
 test: program
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 	$(MAKE) -j2 -Otarget test-asan test-fuzz
-	$(MAKE) -j2 -Otarget web-test test-deb
+	$(MAKE) web-test
+	$(MAKE) test-deb
 
 test-asan: deps
 	cmake --preset asan -B $(ASAN_BUILD)
