@@ -108,7 +108,13 @@ LinesRead NamesFile::Read() const
         ::close(fd);
         return {};
     }
-    return FromFileStart(file.read(ReadLimit + 1));
+    // The first 64 KiB hold four short names: when four lines have surely
+    // ended there (a line end is one or two bytes), the rest of a large file
+    // is not read. Only long names are read up to the limit.
+    QByteArray bytes = file.read(qint64{64} * 1024);
+    if (bytes.count('\r') + bytes.count('\n') < 8)
+        bytes += file.read(ReadLimit + 1 - bytes.size());
+    return FromFileStart(bytes);
 }
 
 QString NamesFile::Write(const NameLines &names) const { return ReplaceFile(path_, Encode(names)); }
