@@ -12,7 +12,9 @@ LinesRead SplitNameLines(std::string_view bytes, bool complete)
     while (lines.size() < NameCount) {
         if (pos >= bytes.size())
             return lines; // reading past the end: the file is short
-        const std::size_t end = bytes.find_first_of("\r\n", pos);
+        // Two plain searches: far faster than find_first_of over the
+        // megabytes of a long name.
+        const std::size_t end = std::min(bytes.find('\r', pos), bytes.find('\n', pos));
         if (end == std::string_view::npos) {
             if (complete)
                 lines.emplace_back(bytes.substr(pos));

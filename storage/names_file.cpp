@@ -7,6 +7,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <cstdio>
 
 #include <fcntl.h>
@@ -104,17 +105,21 @@ LinesRead NamesFile::Read() const
     struct stat status { };
     QFile file;
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)
-        || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        || !file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return {};
     }
     // The first 64 KiB hold four short names: when four lines have surely
     // ended there (a line end is one or two bytes), the rest of a large file
     // is not read. Only long names are read up to the limit.
-    QByteArray bytes = file.read(qint64{64} * 1024);
-    if (bytes.count('\r') + bytes.count('\n') < 8)
-        bytes += file.read(ReadLimit + 1 - bytes.size());
-    return FromFileStart(bytes);
+    QByteArray bytes(qsizetype{64} * 1024, Qt::Uninitialized);
+    qint64 have = std::max<qint64>(0, file.read(bytes.data(), bytes.size()));
+    if (bytes.first(have).count('\r') + bytes.first(have).count('\n') < 8 && have == bytes.size()) {
+        bytes.resize(ReadLimit + 1);
+        have += std::max<qint64>(0, file.read(bytes.data() + have, bytes.size() - have));
+    }
+    bytes.truncate(have);
+    return FromFileStart(std::move(bytes));
 }
 
 QString NamesFile::Write(const NameLines &names) const { return ReplaceFile(path_, Encode(names)); }
