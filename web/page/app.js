@@ -12,13 +12,13 @@ const notice = (text) => { document.getElementById("notice").textContent = text;
 const controls = new PageControls(core, form);
 const reading = new core.Form(controls);
 const names = new NamesStorage(notice);
+// Four long names take a while to save: typing saves once it pauses, and
+// leaving the page saves at once.
+let pendingSave = 0;
 const save = () => {
     clearTimeout(pendingSave);
     names.write(reading.unload());
 };
-// Four long names take a while to save: typing saves once it pauses, and
-// leaving the page saves at once.
-let pendingSave = 0;
 const saveSoon = () => {
     clearTimeout(pendingSave);
     pendingSave = setTimeout(save, 300);
