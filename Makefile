@@ -16,7 +16,7 @@ deps:
 	./scripts/install-deps
 
 program: deps
-	cmake --preset release -B $(BUILD)
+	cmake --preset release -B $(BUILD) -DZARVEL_TESTS=ON -DZARVEL_BENCH=ON
 	cmake --build $(BUILD) -j$(JOBS)
 
 run: program
@@ -56,14 +56,16 @@ fuzz: fuzz-build
 # The web edition: the site in build/web/, served at http://127.0.0.1:8000/
 # until interrupted.
 web: web-site
-	@echo "Serving Zarvel at http://127.0.0.1:8000/ (Ctrl+C ends)"
-	python3 -m http.server 8000 --bind 127.0.0.1 --directory $(BUILD)/web
+	./scripts/serve-web $(BUILD)/web 8000
 
-web-site: program
+# Needs only the web edition's packages; the pictures come from $(BUILD).
+web-site:
+	./scripts/install-deps web
 	./scripts/build-web $(BUILD)
 
 # The web edition in headless Chromium, driven by puppeteer-core.
 web-test: web-site
+	./scripts/install-deps web-test
 	./scripts/tidy $(BUILD)/web-build web
 	cd tests/web && npm ci --no-audit --no-fund --loglevel=error
 	cd tests/web && ZARVEL_SITE=$(CURDIR)/$(BUILD)/web ZARVEL_PLACES=$(CURDIR)/tests/data/control_places.tsv \

@@ -1,7 +1,8 @@
 // Measures the web edition in headless Chromium from a loopback server:
 // the time from navigation until the controls are shown (median of 10 cold
 // loads), the WebAssembly module's size, what the first load transfers
-// (service worker's caching included), and the median time of a deal.
+// (service worker's caching included), the median time of a deal, and of a
+// whole click on «Раскинуть» (the deal and the slots hidden).
 // Run after `make web-site` and `npm ci` in tests/web:
 //   node bench/measure-web.mjs build/web
 import { stat } from "node:fs/promises";
@@ -48,6 +49,19 @@ const dealMicroseconds = await page.evaluate(() => {
     return (times[4] + times[5]) / 2;
 });
 
+// A click on «Раскинуть» as a person makes it, one at a time.
+const clickMilliseconds = await page.evaluate(() => {
+    const button = document.getElementById("Command1");
+    const times = [];
+    for (let i = 0; i < 50; ++i) {
+        const start = performance.now();
+        button.click();
+        times.push(performance.now() - start);
+    }
+    times.sort((a, b) => a - b);
+    return (times[24] + times[25]) / 2;
+});
+
 // The 31-card reveal of a layout without the querent's card: from the deal
 // until the last slot shows, five times.
 const reveals = [];
@@ -69,6 +83,7 @@ console.log(`controls shown after navigation, median of 10 cold loads: ${median(
 console.log(`WebAssembly module: ${(wasm / 1024).toFixed(1)} KiB`);
 console.log(`first load transferred (page and service worker): ${(transferred / 1024).toFixed(0)} KiB`);
 console.log(`one deal in WebAssembly (with its 31 slot updates), median of 10 × 200: ${dealMicroseconds.toFixed(1)} µs`);
+console.log(`a click on «Раскинуть» (deal and slots hidden), median of 50: ${clickMilliseconds.toFixed(2)} ms`);
 console.log(`31-card reveal, median of 5: ${median(reveals).toFixed(0)} ms (31 ticks of 50 ms: 1550)`);
 await browser.close();
 await site.stop();

@@ -1,6 +1,7 @@
 // The reading core for the web page: the page's control operations in
 // JavaScript behind the core's Controls, the event wiring, and the core's
 // tables, from which the page builds its window and its menu.
+#include "browser_clock.h"
 #include "catalogue.h"
 #include "clock_random_source.h"
 #include "control_layout.h"
@@ -10,9 +11,9 @@
 #include "menu_tree.h"
 #include "name_lines.h"
 #include "scripted_random.h"
+#include "shared_names.h"
 
 #include <emscripten/bind.h>
-#include <emscripten/emscripten.h>
 #include <emscripten/val.h>
 
 #include <memory>
@@ -66,10 +67,6 @@ private:
     val page_;
 };
 
-// The browser's clock in nanoseconds, read straight from performance.now():
-// the deal reads it before each of its thousands of draws.
-std::uint64_t BrowserClock() { return static_cast<std::uint64_t>(emscripten_get_now() * 1e6); }
-
 // Chooses between the real random source and a replayed deal, which the
 // browser tests use to lay known layouts, as the desktop tests do.
 class SwitchableRandom final : public RandomSource {
@@ -106,15 +103,22 @@ public:
     }
 
     // The names read from storage, as the lines of the names file.
-    void Load(const std::string &stored) { events_.Load(SplitNameLines(stored, true)); }
-    // The names to keep, as the names file's four lines.
-    std::string Unload() const
+    void Load(const std::string &stored)
+    {
+        events_.Load(SplitNameLines(stored, true));
+        MarkNamesSynced(controls_, shared_);
+    }
+    // The names to keep, as the names file's four lines, over what is
+    // stored now: another tab may have changed the boxes this one did not.
+    std::string Unload(const std::string &stored)
     {
         std::string lines;
-        for (const std::string &name : events_.Unload())
+        for (const std::string &name : MergeNamesToStore(controls_, shared_, SplitNameLines(stored, true)))
             lines += name + "\r\n";
         return lines;
     }
+    // Another tab stored names: the boxes not changed here take them.
+    void TakeStored(const std::string &stored) { TakeStoredNames(controls_, shared_, SplitNameLines(stored, true)); }
     void Deal() { events_.Deal(); }
     void Tick() { events_.Tick(); }
     void ConfirmNames() { events_.ConfirmNames(); }
@@ -136,6 +140,7 @@ private:
     JsControls controls_;
     SwitchableRandom random_;
     FormEvents events_;
+    SharedNames shared_;
 };
 
 namespace {
@@ -213,6 +218,7 @@ EMSCRIPTEN_BINDINGS(zarvel)
         .constructor<val>()
         .function("load", &WebForm::Load)
         .function("unload", &WebForm::Unload)
+        .function("takeStored", &WebForm::TakeStored)
         .function("deal", &WebForm::Deal)
         .function("tick", &WebForm::Tick)
         .function("confirmNames", &WebForm::ConfirmNames)

@@ -1,5 +1,6 @@
 // A static server of the built site on a loopback port of its own, which a
-// test can stop to take the network away, and Chromium from Debian.
+// test can stop to take the network away, point at another build, or make
+// behave like an odd host; and Chromium from Debian.
 import { createServer } from "node:http";
 import { readFile } from "node:fs/promises";
 import { extname, join, normalize } from "node:path";
@@ -11,14 +12,20 @@ const Types = {
     ".woff2": "font/woff2", ".webmanifest": "application/manifest+json", ".txt": "text/plain",
 };
 
-export async function serve(root) {
+// `host.types` overrides the type table, `host.headers` adds headers to
+// every answer, `host.pages` answers paths of its own (a function gives the
+// body). `site.root` may be changed while serving.
+export async function serve(root, host = {}) {
     let served = 0;
+    const types = { ...Types, ...host.types };
+    const site = { root };
     const server = createServer(async (request, response) => {
         const path = normalize(decodeURIComponent(new URL(request.url, "http://x").pathname)).replace(/^(\.\.[/\\])+/, "");
-        const file = join(root, path.endsWith("/") ? `${path}index.html` : path);
+        const file = join(site.root, path.endsWith("/") ? `${path}index.html` : path);
         try {
-            const body = await readFile(file);
-            response.writeHead(200, { "Content-Type": Types[extname(file)] ?? "application/octet-stream" });
+            const own = host.pages?.[path];
+            const body = own ? Buffer.from(own()) : await readFile(file);
+            response.writeHead(200, { "Content-Type": types[extname(file)] ?? "application/octet-stream", ...host.headers });
             response.end(body);
             served += body.length;
         } catch {
@@ -27,7 +34,11 @@ export async function serve(root) {
         }
     });
     await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
-    return { url: `http://127.0.0.1:${server.address().port}/`, served: () => served, stop: () => new Promise((r) => { server.close(r); server.closeAllConnections(); }) };
+    return Object.assign(site, {
+        url: `http://127.0.0.1:${server.address().port}/`,
+        served: () => served,
+        stop: () => new Promise((r) => { server.close(r); server.closeAllConnections(); }),
+    });
 }
 
 export function launch() {
@@ -46,3 +57,10 @@ export async function open(browser, url, viewport = { width: 800, height: 620 })
     await page.waitForFunction(() => window.zarvel !== undefined);
     return page;
 }
+
+// What a person sees and does on a page.
+export const text = (page, id) => page.$eval(`#${id}`, (e) => e.textContent);
+export const alt = (page, n) => page.$eval(`#Image${n}`, (e) => (e.hidden ? null : e.alt));
+export const menu = async (page, ...names) => { for (const name of names) await page.click(`[data-name="${name}"]`); };
+export const found = (page) => page.waitForFunction(() => window.zarvel.reading.revealState() === 0, { timeout: 10000 });
+export const answered = (page, ending) => page.waitForFunction((e) => document.getElementById("Label5").textContent.endsWith(e), { timeout: 10000 }, ending);

@@ -1,23 +1,31 @@
 // Zarvel in the browser: the reading core in WebAssembly, Form1 and its
 // menu built from the core's tables, Timer1, and the names kept in the
-// browser's storage.
+// browser's storage and shared by every tab of the page.
 import createZarvel from "./zarvel.mjs";
 import { MenuBar } from "./menu_bar.js";
-import { PageControls, listOf } from "./page_controls.js";
+import { PageControls, listOf, wellFormed } from "./page_controls.js";
 import { NamesStorage } from "./names_storage.js";
 
-const core = await createZarvel();
+let core;
+try {
+    core = await createZarvel();
+} catch (error) {
+    window.dispatchEvent(new Event("zarvel-failed")); // start.js finds out why and says so
+    throw error;
+}
+const say = (id) => (text) => { document.getElementById(id).textContent = text; };
 const form = document.getElementById("Form1");
-const notice = (text) => { document.getElementById("notice").textContent = text; };
 const controls = new PageControls(core, form);
 const reading = new core.Form(controls);
-const names = new NamesStorage(notice);
+const names = new NamesStorage(say("notice"));
+const stored = () => wellFormed(names.read());
 // Four long names take a while to save: typing saves once it pauses, and
-// leaving the page saves at once.
+// leaving the page saves at once. Only the boxes changed in this tab are
+// written; the others keep what another tab may have stored.
 let pendingSave = 0;
 const save = () => {
     clearTimeout(pendingSave);
-    names.write(reading.unload());
+    names.write(reading.unload(stored()));
 };
 const saveSoon = () => {
     clearTimeout(pendingSave);
@@ -39,7 +47,8 @@ new MenuBar(document.getElementById("menubar"), listOf(core.menuRows()), (row) =
         reading.assignNames();
 });
 
-reading.load(names.read(core));
+reading.load(stored());
+names.watch((lines) => reading.takeStored(wellFormed(lines)));
 document.title = core.form1Caption;
 document.getElementById("Command1").focus();
 
@@ -47,17 +56,18 @@ document.getElementById("Command1").focus();
 document.addEventListener("visibilitychange", () => { if (document.visibilityState === "hidden") save(); });
 window.addEventListener("pagehide", save);
 
-// Timer1: a tick every 50 ms against the clock, so that late ticks do not
-// add up.
+// Timer1: a tick every 50 ms against the clock. As with the window's
+// timer, a late tick comes once, after whatever delayed it, and the next
+// one a whole interval later: late ticks never come in a burst.
 const interval = core.timerInterval;
 let due = performance.now() + interval;
 const tick = () => {
     reading.tick();
-    due += interval;
     const now = performance.now();
-    if (due < now - 10 * interval)
-        due = now + interval; // after a sleeping tab, start afresh
-    setTimeout(tick, Math.max(0, due - now));
+    due += interval;
+    if (due < now)
+        due = now + interval;
+    setTimeout(tick, due - now);
 };
 setTimeout(tick, interval);
 
@@ -66,20 +76,22 @@ const windowArea = document.getElementById("window");
 const fit = () => {
     const scale = Math.min(1, document.documentElement.clientWidth / windowArea.offsetWidth);
     windowArea.style.transform = scale < 1 ? `scale(${scale})` : "";
-    document.body.style.height = scale < 1 ? `${windowArea.offsetHeight * scale}px` : "";
+    windowArea.style.height = scale < 1 ? `${windowArea.scrollHeight * scale}px` : "";
 };
 window.addEventListener("resize", fit);
 fit();
 
-// Offline after one visit: the service worker keeps the site, and the
-// pictures for this screen are fetched into its cache now.
+// Offline after one visit: the service worker keeps the whole site. When
+// it brings a new build while this page runs, the page says so; the new
+// build starts with the next load.
 if ("serviceWorker" in navigator) {
-    navigator.serviceWorker.register("sw.js").then(async () => {
-        const doubled = window.devicePixelRatio > 1;
-        const files = controls.pictureFiles().filter((file) => file.includes("@2x") === doubled);
-        const cache = await caches.open((await (await fetch("cache-name.txt")).text()).trim());
-        await cache.addAll(files);
-    }).catch(() => {});
+    const running = navigator.serviceWorker.controller !== null;
+    navigator.serviceWorker.addEventListener("controllerchange", () => {
+        if (running)
+            say("update")("Вышла новая версия Zarvel: она откроется, когда вы обновите страницу.");
+    });
+    // Asked on every load, so a new build is found however the host caches.
+    navigator.serviceWorker.register("sw.js").then((registration) => registration.update()).catch(() => {});
 }
 
 window.zarvel = { core, reading, controls }; // for the browser tests

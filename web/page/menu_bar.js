@@ -1,7 +1,9 @@
 // The window's menu as a WAI-ARIA menubar, built from the core's menu tree:
 // the same captions and nesting, each item with its name in data-name. It
 // opens with the mouse, by touch and with the keyboard (arrows, Enter,
-// Space, Escape, Home, End), as the menubar pattern describes.
+// Space, Escape, Home, End), as the menubar pattern describes. Once a menu
+// is open the mouse works as on a desktop menu bar, and a command or
+// Escape gives the focus back to the control that had it.
 const Command = { OpenSubmenu: 0, PickFigure: 1, AssignNames: 2 };
 
 export class MenuBar {
@@ -38,8 +40,16 @@ export class MenuBar {
                 this.activate(item, false);
             });
             item.addEventListener("keydown", (event) => this.onKey(event, item));
+            item.addEventListener("pointerenter", (event) => {
+                if (event.pointerType === "mouse")
+                    this.hover(item);
+            });
         }
         this.topItems()[0].tabIndex = 0;
+        bar.addEventListener("focusin", (event) => {
+            if (!bar.contains(event.relatedTarget))
+                this.returnTo = event.relatedTarget;
+        });
         document.addEventListener("pointerdown", (event) => {
             if (!this.bar.contains(event.target))
                 this.closeAll();
@@ -89,19 +99,50 @@ export class MenuBar {
         item.focus();
     }
 
-    // A click, a tap, Enter or Space.
+    isOpen() { return this.topItems().some((item) => item.getAttribute("aria-expanded") === "true"); }
+
+    // The focus back where it was before the menu took it.
+    leave() {
+        this.closeAll();
+        if (this.returnTo?.isConnected && this.returnTo.getClientRects().length > 0)
+            this.returnTo.focus();
+        else
+            document.activeElement?.blur();
+    }
+
+    // A click, a tap, Enter or Space. The keyboard goes into the submenu;
+    // the mouse leaves the highlight on the item it opened.
     activate(item, byKeyboard) {
         if (item.command) {
-            this.closeAll();
+            this.leave();
             this.onCommand(item.command);
             return;
         }
         if (item.getAttribute("aria-expanded") === "true" && !byKeyboard) {
-            this.close(item);
+            if (this.isTop(item))
+                this.close(item);
             return;
         }
         this.open(item);
-        this.focus(this.itemsOf(this.submenuOf(item))[0]);
+        this.focus(byKeyboard ? this.itemsOf(this.submenuOf(item))[0] : item);
+    }
+
+    // The mouse over an item while a menu is open: one highlighted path,
+    // ending at this item, and its submenu open if it has one.
+    hover(item) {
+        if (!this.isOpen())
+            return;
+        if (this.isTop(item) && item.getAttribute("aria-expanded") !== "true")
+            this.closeAll();
+        if (this.submenuOf(item)) {
+            this.open(item);
+        } else {
+            for (const sibling of this.itemsOf(this.menuOf(item))) {
+                if (this.submenuOf(sibling))
+                    this.close(sibling);
+            }
+        }
+        this.focus(item);
     }
 
     onKey(event, item) {
@@ -165,7 +206,9 @@ export class MenuBar {
             }
             break;
         case "Escape":
-            if (!horizontal) {
+            if (horizontal) {
+                this.leave();
+            } else {
                 const parent = this.parentItem(this.menuOf(item));
                 this.close(parent);
                 this.focus(parent);

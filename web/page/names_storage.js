@@ -1,33 +1,37 @@
 // The four names in the browser's storage, under one key, as the four
-// lines of the desktop program's names file. A storage that is disabled,
-// full or holding something else gives a short notice; the page goes on.
+// lines of the desktop program's names file, shared by every tab. A
+// storage that is disabled or full gives a short notice, gone again once a
+// save succeeds; stored lines that are not four names are simply not used,
+// as the desktop program does with a damaged names file.
 const Key = "zarvel.names";
 
 export class NamesStorage {
     constructor(notice) { this.notice = notice; }
 
-    // The stored lines for the core's start-up: four lines fill the name
-    // boxes, anything else changes nothing.
-    read(core) {
-        let stored = null;
+    // The stored lines, or "" when nothing is stored or storage is closed.
+    read() {
         try {
-            stored = window.localStorage.getItem(Key);
+            return window.localStorage.getItem(Key) ?? "";
         } catch {
             this.notice("Хранилище браузера недоступно: имена не сохранятся.");
             return "";
         }
-        if (stored === null)
-            return "";
-        if (core.storedLines(stored).length < 4)
-            this.notice("Сохранённые имена повреждены: вписаны имена по умолчанию.");
-        return stored;
     }
 
     write(lines) {
         try {
             window.localStorage.setItem(Key, lines);
+            this.notice("");
         } catch {
             this.notice("Имена не сохранены: хранилище браузера недоступно или заполнено.");
         }
+    }
+
+    // Calls onChange(lines) whenever another tab stores names.
+    watch(onChange) {
+        window.addEventListener("storage", (event) => {
+            if (event.key === Key && event.newValue !== null)
+                onChange(event.newValue);
+        });
     }
 }

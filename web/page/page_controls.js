@@ -104,7 +104,7 @@ export class PageControls {
             // A name is one line, whatever is pasted or dropped into it. A
             // long name goes to the core only when it holds a break.
             const breaks = [...this.core.lineBreaks].some((c) => box.value.includes(c));
-            const line = breaks ? this.core.oneLineName(box.value) : box.value;
+            const line = breaks ? this.core.oneLineName(wellFormed(box.value)) : box.value;
             if (line !== box.value) {
                 const end = box.selectionEnd - (box.value.length - line.length);
                 box.value = line;
@@ -141,6 +141,7 @@ export class PageControls {
     setVisible(name, visible) {
         this.shown.set(name, visible);
         const element = this.element(name);
+        const hadFocus = element.contains(document.activeElement);
         if (element.tagName === "IMG") {
             if (visible && element.dataset.picture === "0" && element.dataset.own)
                 this.showPicture(element, Number(element.dataset.own));
@@ -148,6 +149,17 @@ export class PageControls {
         } else {
             element.hidden = !visible;
         }
+        if (hadFocus && element.hidden)
+            this.focusAfter(element);
+    }
+
+    // As in the window, a control hidden while it has the focus passes it
+    // to the next control of the tab order that can take it.
+    focusAfter(hidden) {
+        const order = [...this.form.querySelectorAll("input, button, [tabindex]")].filter((e) => e.tabIndex >= 0);
+        const at = order.indexOf(hidden) + 1;
+        const next = [...order.slice(at), ...order.slice(0, at)].find((e) => e.getClientRects().length > 0);
+        next?.focus();
     }
 
     copyPicture(target, source) {
@@ -163,7 +175,7 @@ export class PageControls {
     setCaption(name, caption) { this.element(name).textContent = caption; }
 
     text(name) {
-        return name === "Combo1" ? this.combo.input.value : this.element(name).value;
+        return wellFormed(name === "Combo1" ? this.combo.input.value : this.element(name).value);
     }
 
     textVersion(name) { return this.versions.get(name) ?? 0; }
@@ -186,17 +198,19 @@ export class PageControls {
         image.dataset.picture = String(number);
         image.style.width = "";
         image.style.height = "";
-        image.src = `pictures/${picture.file}`;
-        image.srcset = `pictures/${picture.file} 1x, pictures/${picture.file2x} 2x`;
+        const [file, file2x] = [picture.file, picture.file2x].map((f) => new URL(`pictures/${f}`, import.meta.url).href);
+        image.src = file;
+        image.srcset = `${file} 1x, ${file2x} 2x`;
         image.alt = picture.name;
         if (image.getAttribute("role") === "button")
             image.setAttribute("aria-label", picture.name);
     }
+}
 
-    // The files of every picture a reading can show, for keeping offline.
-    pictureFiles() {
-        return [...this.pictures.values()].flatMap((p) => [`pictures/${p.file}`, `pictures/${p.file2x}`]);
-    }
+// The text as the core can take it: embind would join a lone UTF-16
+// surrogate with the character after it, so each becomes U+FFFD.
+export function wellFormed(text) {
+    return text.toWellFormed?.() ?? text.replace(/[\uD800-\uDBFF](?![\uDC00-\uDFFF])|(?<![\uD800-\uDBFF])[\uDC00-\uDFFF]/g, "\uFFFD");
 }
 
 // An embind array or vector as a JavaScript array.

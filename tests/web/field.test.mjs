@@ -1,0 +1,220 @@
+// The web edition as it meets the field: a host that caches, an update,
+// other pages on the origin, other screens offline, broken hosts, two
+// tabs, a busy page, the mouse on the menu, and framing.
+import { after, before, test } from "node:test";
+import assert from "node:assert/strict";
+import { spawn, execFileSync } from "node:child_process";
+import { appendFile, cp, mkdtemp, readdir } from "node:fs/promises";
+import { tmpdir } from "node:os";
+import { dirname, join } from "node:path";
+import { fileURLToPath } from "node:url";
+import { launch, menu, open, serve, text } from "./site.mjs";
+
+const root = process.env.ZARVEL_SITE;
+const source = join(dirname(fileURLToPath(import.meta.url)), "../..");
+let browser;
+before(async () => { browser = await launch(); });
+after(() => browser.close());
+
+const controlled = (page) => page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 20000 });
+// The builds (v/<hash>/) that the page's files came from.
+const builds = (page) => page.evaluate(() => [...new Set(performance.getEntriesByType("resource")
+    .map((e) => /\/v\/(\w+)\//.exec(e.name)?.[1]).filter(Boolean))]);
+const input = (page, id, value) => page.$eval(`#${id}`, (e, v) => { e.value = v; e.dispatchEvent(new Event("input")); }, value);
+const value = (page, id) => page.$eval(`#${id}`, (e) => e.value);
+
+test("a new build behind a caching host arrives within two reloads, never mixed with the old", async () => {
+    const stage = join(dirname(root), "web-build/page");
+    const work = await mkdtemp(join(tmpdir(), "zarvel-update-"));
+    await cp(stage, join(work, "stage"), { recursive: true });
+    await appendFile(join(work, "stage/app.js"), '\nwindow.zarvelBuild = "B";\n');
+    execFileSync(join(source, "scripts/version-site"), [join(work, "stage"), join(work, "site")]);
+    const site = await serve(root, { headers: { "Cache-Control": "max-age=600" } });
+    const page = await open(browser, site.url);
+    await controlled(page);
+    const [a] = await builds(page);
+    site.root = join(work, "site");
+    await page.reload();
+    await page.waitForFunction(() => document.getElementById("update").textContent !== "", { timeout: 20000 });
+    assert.deepEqual(await builds(page), [a], "the first reload still runs the old build whole");
+    await page.reload();
+    await page.waitForFunction(() => window.zarvel !== undefined);
+    assert.equal(await page.evaluate(() => window.zarvelBuild), "B");
+    assert.equal((await builds(page)).length, 1);
+    assert.notEqual((await builds(page))[0], a);
+    await page.close();
+    await site.stop();
+});
+
+test("the service worker leaves the origin's other pages to the network", async () => {
+    let version = 0;
+    const site = await serve(root, { pages: { "/other/data.json": () => String(++version), "/other/page.html": () => `<p>${++version}</p>` } });
+    const page = await open(browser, site.url);
+    await controlled(page);
+    const data = () => page.evaluate(() => fetch("other/data.json?a=2", { cache: "no-store" }).then((r) => r.text()));
+    assert.notEqual(await data(), await data());
+    await page.goto(`${site.url}other/page.html`);
+    const first = await page.$eval("p", (e) => e.textContent);
+    await page.reload();
+    assert.notEqual(await page.$eval("p", (e) => e.textContent), first);
+    await page.close();
+    await site.stop();
+});
+
+test("after one visit at 1x the page works offline at 2x: pictures of both densities are kept", async () => {
+    const site = await serve(root);
+    let page = await open(browser, site.url, { width: 800, height: 620, deviceScaleFactor: 1 });
+    await controlled(page);
+    await page.close();
+    await site.stop();
+    page = await open(browser, site.url, { width: 800, height: 620, deviceScaleFactor: 2 });
+    await page.evaluate(() => window.zarvel.reading.replayLayout(9, [37]));
+    await menu(page, "Гадание", "Гадание_девушки", "Девушки_на_4_вальта", "На_вальтов_дама_вини");
+    await page.click("#Command1");
+    await page.waitForFunction(() => document.getElementById("Image50").complete && !document.getElementById("Image50").hidden, { timeout: 10000 });
+    assert.match(await page.$eval("#Image50", (e) => e.currentSrc), /@2x\.png$/);
+    assert.equal(await page.$eval("#Image50", (e) => e.naturalWidth), 71, "drawn at its own size");
+    await page.close();
+});
+
+test("a page that cannot start says why in Russian", async () => {
+    const [build] = await readdir(join(root, "v"));
+    const cases = [
+        { host: { pages: { [`/v/${build}/zarvel.wasm`]: () => { throw new Error("gone"); } } }, says: /zarvel\.wasm \(ответ 404\)/ },
+        { host: { types: { ".mjs": "text/plain" } }, says: /zarvel\.mjs с типом «text\/plain»/ },
+        { file: true, says: /make web/ },
+    ];
+    for (const { host, file, says } of cases) {
+        const site = file ? null : await serve(root, host);
+        const page = await browser.newPage();
+        await page.goto(file ? `file://${root}/index.html` : site.url);
+        await page.waitForFunction(() => !document.getElementById("failure").hidden, { timeout: 10000 });
+        assert.match(await text(page, "failure"), says);
+        await page.close();
+        await site?.stop();
+    }
+    const page = await browser.newPage();
+    await page.setJavaScriptEnabled(false);
+    const site = await serve(root);
+    await page.goto(site.url);
+    assert.match(await page.$eval("noscript", (e) => e.textContent), /JavaScript/);
+    await page.close();
+    await site.stop();
+});
+
+test("two tabs: a name changed in one reaches the other, and neither writes back an older name", async () => {
+    const site = await serve(root);
+    const a = await open(browser, site.url);
+    const b = await open(browser, site.url);
+    await input(b, "Text2", "Оля");
+    await a.waitForFunction(() => document.getElementById("Text2").value === "Оля", { polling: 50 }); // a background tab draws no frames
+    await input(a, "Text1", "Аня");
+    await input(b, "Text3", "Вера");
+    // Each tab leaves in turn, as tabs are closed one after the other.
+    for (const [tab, other, id, name] of [[a, b, "Text1", "Аня"], [b, a, "Text3", "Вера"]]) {
+        await tab.evaluate(() => window.dispatchEvent(new Event("pagehide")));
+        await other.waitForFunction((i, n) => document.getElementById(i).value === n, { polling: 50 }, id, name);
+    }
+    const stored = await a.evaluate(() => localStorage.getItem("zarvel.names"));
+    assert.equal(stored, "Аня\r\nОля\r\nВера\r\nИмя\r\n");
+    await a.close();
+    await b.close();
+    await site.stop();
+});
+
+test("a lone surrogate, stored or typed, reaches the core as U+FFFD", async () => {
+    const site = await serve(root);
+    const page = await browser.newPage();
+    await page.evaluateOnNewDocument(() => localStorage.setItem("zarvel.names", "\uD83D\r\nБорис\r\nВера\r\nГлеб\r\n"));
+    await page.goto(site.url);
+    await page.waitForFunction(() => window.zarvel !== undefined);
+    assert.equal(await value(page, "Text1"), "\uFFFD");
+    assert.equal(await value(page, "Text2"), "Борис");
+    await input(page, "Text3", "a\uDC00b");
+    await page.evaluate(() => window.zarvel.reading.confirmNames());
+    assert.equal(await text(page, "Label3"), "a\uFFFDb");
+    await page.close();
+    await site.stop();
+});
+
+test("after a 400 ms stall the late tick comes once, not in a burst", async () => {
+    const site = await serve(root);
+    const page = await open(browser, site.url);
+    const laid = await page.evaluate(async () => {
+        const shown = () => [...Array(31).keys()].filter((i) => !document.getElementById(`Image${46 + i}`).hidden).length;
+        window.zarvel.reading.selectFigure(1, 1);
+        window.zarvel.reading.replayLayout(2, [1]);
+        window.zarvel.reading.deal();
+        while (shown() < 3)
+            await new Promise((resolve) => setTimeout(resolve, 5));
+        const before = shown();
+        for (const end = performance.now() + 400; performance.now() < end;);
+        await new Promise((resolve) => setTimeout(resolve, 35));
+        return shown() - before;
+    });
+    assert.ok(laid <= 1, `${laid} cards in the 35 ms after the stall`);
+    await page.close();
+    await site.stop();
+});
+
+test("the mouse on an open menu: hovering switches menus and opens submenus, one highlighted path", async () => {
+    const site = await serve(root);
+    const page = await open(browser, site.url);
+    const highlighted = () => page.$$eval("[role=menuitem]", (all) => all
+        .filter((e) => getComputedStyle(e).backgroundColor === "rgb(49, 106, 197)").map((e) => e.dataset.name));
+    await menu(page, "Гадание");
+    await page.hover('[data-name="Гадание_девушки"]');
+    assert.deepEqual(await highlighted(), ["Гадание", "Гадание_девушки"]);
+    await page.hover('[data-name="Девушки_на_4_короля"]');
+    assert.deepEqual(await highlighted(), ["Гадание", "Гадание_девушки", "Девушки_на_4_короля"]);
+    await page.hover('[data-name="Назначить_имена"]');
+    assert.deepEqual(await highlighted(), ["Назначить_имена"]);
+    assert.equal(await page.$$eval('[role=menu]:not([hidden])', (open) => open.length), 0);
+    await page.close();
+    await site.stop();
+});
+
+test("focus returns after a menu command and follows the window's tab order", async () => {
+    const site = await serve(root);
+    const page = await open(browser, site.url);
+    const focused = () => page.evaluate(() => document.activeElement.closest("[id]").id);
+    await page.evaluate(() => window.zarvel.reading.replayLayout(9, [7]));
+    await menu(page, "Гадание", "Гадание_девушки", "Девушки_на_4_короля", "На_королей_дама_черви");
+    assert.equal(await focused(), "Command1");
+    await page.keyboard.press("Space");
+    await page.waitForFunction(() => window.zarvel.reading.revealState() === 0, { timeout: 10000 });
+    await menu(page, "Назначить_имена");
+    await page.focus("#Text1");
+    const order = [];
+    for (let i = 0; i < 6; ++i) {
+        await page.keyboard.press("Tab");
+        order.push(await focused());
+    }
+    assert.deepEqual(order, ["Text2", "Text3", "Text4", "Image45", "Command1", "Combo1"]);
+    await page.focus("#Image45");
+    await page.keyboard.press("Enter");
+    assert.equal(await focused(), "Command1", "the hidden «Ок» passes the focus on");
+    await page.close();
+    await site.stop();
+});
+
+test("make web's server forbids framing and sends the right types", async () => {
+    const server = spawn(join(source, "scripts/serve-web"), [root, "0"]);
+    const url = await new Promise((resolve) => server.stdout.on("data", (d) => resolve(/http:\S+\//.exec(String(d))[0])));
+    try {
+        const [build] = await readdir(join(root, "v"));
+        for (const [file, type] of [["zarvel.mjs", "text/javascript"], ["zarvel.wasm", "application/wasm"]]) {
+            const response = await fetch(`${url}v/${build}/${file}`);
+            assert.equal(response.headers.get("Content-Type"), type);
+            assert.equal(response.headers.get("X-Content-Type-Options"), "nosniff");
+        }
+        const page = await browser.newPage();
+        await page.setContent(`<iframe src="${url}"></iframe>`);
+        await new Promise((resolve) => setTimeout(resolve, 1000));
+        const frame = page.frames()[1];
+        assert.equal(await frame.evaluate(() => document.getElementById("Form1")).catch(() => null), null);
+        await page.close();
+    } finally {
+        server.kill();
+    }
+});

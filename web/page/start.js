@@ -1,0 +1,56 @@
+// Starts the page, or says why it cannot start and what to do: opened from
+// a file, a browser without modules or WebAssembly, a file the host does
+// not find or serves with the wrong type. A classic script, so that it runs
+// where modules do not. The build fills in the files that the page loads.
+"use strict";
+(() => {
+    const files = __FILES__;
+    const here = document.currentScript.src;
+    const say = (text) => {
+        const failure = document.getElementById("failure");
+        failure.textContent = text;
+        failure.hidden = false;
+    };
+    if (location.protocol === "file:") {
+        say("Zarvel не открывается как файл с диска: браузер не даёт странице загрузить свои части. "
+            + "Откройте её через веб-сервер: выполните «make web» в папке исходников и откройте http://127.0.0.1:8000/, "
+            + "или выложите папку сайта на любой веб-сервер.");
+        return;
+    }
+    if (!("noModule" in HTMLScriptElement.prototype) || typeof WebAssembly !== "object") {
+        say("Этот браузер не может запустить Zarvel: нужны модули JavaScript и WebAssembly. "
+            + "Откройте страницу в свежем Firefox, Chromium, Chrome, Edge или Safari.");
+        return;
+    }
+
+    // What went wrong, found by asking the host for each file again.
+    const diagnose = async () => {
+        for (const file of files) {
+            let response;
+            try {
+                response = await fetch(new URL(file, here), { cache: "no-store" });
+            } catch {
+                return "Нет связи с сайтом: проверьте подключение к сети и обновите страницу.";
+            }
+            if (!response.ok) {
+                return `Сайт не отдал файл ${file} (ответ ${response.status}): он выложен не целиком или как раз обновляется. `
+                    + "Обновите страницу через минуту; если не поможет, сообщите владельцу сайта.";
+            }
+            const type = (response.headers.get("Content-Type") ?? "").split(";")[0].trim();
+            const wanted = file.endsWith(".wasm") ? "application/wasm" : "text/javascript";
+            if (type !== wanted && !(wanted === "text/javascript" && type.endsWith("/javascript"))) {
+                return `Сайт отдаёт ${file} с типом «${type || "без типа"}», и браузер его не запускает. `
+                    + "Сервер должен отдавать файлы .js и .mjs как JavaScript (text/javascript), а .wasm — как application/wasm; "
+                    + "сообщите об этом владельцу сайта.";
+            }
+        }
+        return "Zarvel не запустился. Обновите страницу; если не поможет, откройте её в другом браузере.";
+    };
+    const failed = () => diagnose().then(say);
+    window.addEventListener("zarvel-failed", failed);
+    const app = document.createElement("script");
+    app.type = "module";
+    app.src = new URL("app.js", here).href;
+    app.addEventListener("error", failed);
+    document.head.append(app);
+})();
