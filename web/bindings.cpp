@@ -16,6 +16,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <map>
 #include <memory>
 
 using emscripten::val;
@@ -26,7 +27,10 @@ namespace {
 
 // The control operations, forwarded to a JavaScript object with the
 // methods setVisible, copyPicture, setCaption, text, textVersion, setText,
-// appendItem.
+// appendItem. A call into JavaScript costs microseconds, more than a
+// deal's draws: each control's name crosses once and is kept there, and a
+// visibility the page already has is not asked for again (a deal hides 31
+// slots, most of them often hidden already).
 class JsControls final : public Controls {
 public:
     explicit JsControls(val page)
@@ -36,44 +40,62 @@ public:
 
     void SetVisible(std::string_view control, bool visible) override
     {
-        page_.call<void>("setVisible", std::string(control), visible);
+        auto asked = visible_.find(control);
+        if (asked == visible_.end())
+            asked = visible_.emplace(std::string(control), !visible).first;
+        if (asked->second == visible)
+            return;
+        asked->second = visible;
+        page_.call<void>("setVisible", Name(control), visible);
     }
     void CopyPicture(std::string_view target, std::string_view source) override
     {
-        page_.call<void>("copyPicture", std::string(target), std::string(source));
+        page_.call<void>("copyPicture", Name(target), Name(source));
     }
     void SetCaption(std::string_view label, std::string_view caption) override
     {
-        page_.call<void>("setCaption", std::string(label), std::string(caption));
+        page_.call<void>("setCaption", Name(label), std::string(caption));
     }
     std::string Text(std::string_view control) const override
     {
-        return page_.call<std::string>("text", std::string(control));
+        return page_.call<std::string>("text", Name(control));
     }
     std::uint64_t TextVersion(std::string_view textBox) const override
     {
-        return static_cast<std::uint64_t>(page_.call<double>("textVersion", std::string(textBox)));
+        return static_cast<std::uint64_t>(page_.call<double>("textVersion", Name(textBox)));
     }
     void SetText(std::string_view textBox, std::string_view text) override
     {
-        page_.call<void>("setText", std::string(textBox), std::string(text));
+        page_.call<void>("setText", Name(textBox), std::string(text));
     }
     void AppendItem(std::string_view combo, std::string_view item) override
     {
-        page_.call<void>("appendItem", std::string(combo), std::string(item));
+        page_.call<void>("appendItem", Name(combo), std::string(item));
     }
 
 private:
+    const val &Name(std::string_view control) const
+    {
+        auto kept = names_.find(control);
+        if (kept == names_.end())
+            kept = names_.emplace(std::string(control), val(std::string(control))).first;
+        return kept->second;
+    }
+
     val page_;
+    mutable std::map<std::string, val, std::less<>> names_;
+    std::map<std::string, bool, std::less<>> visible_; // what this asked the page for last
 };
 
 // Chooses between the real random source and a replayed deal, which the
-// browser tests use to lay known layouts, as the desktop tests do.
+// browser tests use to lay known layouts, as the desktop tests do. A
+// replayed layout serves the next deal only.
 class SwitchableRandom final : public RandomSource {
 public:
     void ReseedFromClock() override { Current().ReseedFromClock(); }
     float NextValue() override { return Current().NextValue(); }
     void Replay(std::deque<int> draws) { replay_ = std::make_unique<replay::ScriptedRandom>(std::move(draws)); }
+    void EndReplay() { replay_.reset(); }
 
 private:
     RandomSource &Current() { return replay_ ? static_cast<RandomSource &>(*replay_) : clock_; }
@@ -119,7 +141,11 @@ public:
     }
     // Another tab stored names: the boxes not changed here take them.
     void TakeStored(const std::string &stored) { TakeStoredNames(controls_, shared_, SplitNameLines(stored, true)); }
-    void Deal() { events_.Deal(); }
+    void Deal()
+    {
+        events_.Deal();
+        random_.EndReplay();
+    }
     void Tick() { events_.Tick(); }
     void ConfirmNames() { events_.ConfirmNames(); }
     void ChooseQuestion() { events_.ChooseQuestion(); }

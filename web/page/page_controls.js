@@ -141,15 +141,16 @@ export class PageControls {
     setVisible(name, visible) {
         this.shown.set(name, visible);
         const element = this.element(name);
+        const picture = element.tagName === "IMG";
+        if (picture && visible && element.dataset.picture === "0" && element.dataset.own)
+            this.showPicture(element, Number(element.dataset.own));
+        // A deal hides dozens of controls that mostly are hidden already.
+        const hidden = !visible || (picture && element.dataset.picture === "0");
+        if (element.hidden === hidden)
+            return;
         const hadFocus = element.contains(document.activeElement);
-        if (element.tagName === "IMG") {
-            if (visible && element.dataset.picture === "0" && element.dataset.own)
-                this.showPicture(element, Number(element.dataset.own));
-            element.hidden = !(visible && element.dataset.picture !== "0");
-        } else {
-            element.hidden = !visible;
-        }
-        if (hadFocus && element.hidden)
+        element.hidden = hidden;
+        if (hadFocus && hidden)
             this.focusAfter(element);
     }
 
@@ -194,6 +195,8 @@ export class PageControls {
 
     // The picture's own size, sharp on any screen: 1× and 2× files.
     showPicture(image, number) {
+        if (image.dataset.picture === String(number))
+            return;
         const picture = this.pictures.get(number);
         image.dataset.picture = String(number);
         image.style.width = "";
