@@ -16,6 +16,14 @@ let browser;
 before(async () => { browser = await launch(); });
 after(() => browser.close());
 
+// A fresh origin serving the site, and a page of it; both go when the test ends.
+async function visit(t, host = {}) {
+    const site = await serve(root, host);
+    const page = await open(browser, site.url);
+    t.after(async () => { await page.close(); await site.stop(); });
+    return { site, page };
+}
+
 const controlled = (page) => page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 20000 });
 // The builds (v/<hash>/) that the page's files came from.
 const builds = (page) => page.evaluate(() => [...new Set(performance.getEntriesByType("resource")
@@ -23,14 +31,13 @@ const builds = (page) => page.evaluate(() => [...new Set(performance.getEntriesB
 const input = (page, id, value) => page.$eval(`#${id}`, (e, v) => { e.value = v; e.dispatchEvent(new Event("input")); }, value);
 const value = (page, id) => page.$eval(`#${id}`, (e) => e.value);
 
-test("a new build behind a caching host arrives within two reloads, never mixed with the old", async () => {
+test("a new build behind a caching host arrives within two reloads, never mixed with the old", async (t) => {
     const stage = join(dirname(root), "web-build/page");
     const work = await mkdtemp(join(tmpdir(), "zarvel-update-"));
     await cp(stage, join(work, "stage"), { recursive: true });
     await appendFile(join(work, "stage/app.js"), '\nwindow.zarvelBuild = "B";\n');
     execFileSync(join(source, "scripts/version-site"), [join(work, "stage"), join(work, "site")]);
-    const site = await serve(root, { headers: { "Cache-Control": "max-age=600" } });
-    const page = await open(browser, site.url);
+    const { site, page } = await visit(t, { headers: { "Cache-Control": "max-age=600" } });
     await controlled(page);
     const [a] = await builds(page);
     site.root = join(work, "site");
@@ -42,14 +49,11 @@ test("a new build behind a caching host arrives within two reloads, never mixed 
     assert.equal(await page.evaluate(() => window.zarvelBuild), "B");
     assert.equal((await builds(page)).length, 1);
     assert.notEqual((await builds(page))[0], a);
-    await page.close();
-    await site.stop();
 });
 
-test("the service worker leaves the origin's other pages to the network", async () => {
+test("the service worker leaves the origin's other pages to the network", async (t) => {
     let version = 0;
-    const site = await serve(root, { pages: { "/other/data.json": () => String(++version), "/other/page.html": () => `<p>${++version}</p>` } });
-    const page = await open(browser, site.url);
+    const { site, page } = await visit(t, { pages: { "/other/data.json": () => String(++version), "/other/page.html": () => `<p>${++version}</p>` } });
     await controlled(page);
     const data = () => page.evaluate(() => fetch("other/data.json?a=2", { cache: "no-store" }).then((r) => r.text()));
     assert.notEqual(await data(), await data());
@@ -57,8 +61,6 @@ test("the service worker leaves the origin's other pages to the network", async 
     const first = await page.$eval("p", (e) => e.textContent);
     await page.reload();
     assert.notEqual(await page.$eval("p", (e) => e.textContent), first);
-    await page.close();
-    await site.stop();
 });
 
 test("after one visit at 1x the page works offline at 2x: pictures of both densities are kept", async () => {
@@ -122,9 +124,10 @@ test("two tabs: a name changed in one reaches the other, and neither writes back
     await site.stop();
 });
 
-test("a lone surrogate, stored or typed, reaches the core as U+FFFD", async () => {
+test("a lone surrogate, stored or typed, reaches the core as U+FFFD", async (t) => {
     const site = await serve(root);
     const page = await browser.newPage();
+    t.after(async () => { await page.close(); await site.stop(); });
     await page.evaluateOnNewDocument(() => localStorage.setItem("zarvel.names", "\uD83D\r\nБорис\r\nВера\r\nГлеб\r\n"));
     await page.goto(site.url);
     await page.waitForFunction(() => window.zarvel !== undefined);
@@ -133,13 +136,10 @@ test("a lone surrogate, stored or typed, reaches the core as U+FFFD", async () =
     await input(page, "Text3", "a\uDC00b");
     await page.evaluate(() => window.zarvel.reading.confirmNames());
     assert.equal(await text(page, "Label3"), "a\uFFFDb");
-    await page.close();
-    await site.stop();
 });
 
-test("after a 400 ms stall the late tick comes once, not in a burst", async () => {
-    const site = await serve(root);
-    const page = await open(browser, site.url);
+test("after a 400 ms stall the late tick comes once, not in a burst", async (t) => {
+    const { page } = await visit(t);
     const laid = await page.evaluate(async () => {
         const shown = () => [...Array(31).keys()].filter((i) => !document.getElementById(`Image${46 + i}`).hidden).length;
         window.zarvel.reading.selectFigure(1, 1);
@@ -153,13 +153,10 @@ test("after a 400 ms stall the late tick comes once, not in a burst", async () =
         return shown() - before;
     });
     assert.ok(laid <= 1, `${laid} cards in the 35 ms after the stall`);
-    await page.close();
-    await site.stop();
 });
 
-test("the mouse on an open menu: hovering switches menus and opens submenus, one highlighted path", async () => {
-    const site = await serve(root);
-    const page = await open(browser, site.url);
+test("the mouse on an open menu: hovering switches menus and opens submenus, one highlighted path", async (t) => {
+    const { page } = await visit(t);
     const highlighted = () => page.$$eval("[role=menuitem]", (all) => all
         .filter((e) => getComputedStyle(e).backgroundColor === "rgb(49, 106, 197)").map((e) => e.dataset.name));
     await menu(page, "Гадание");
@@ -170,13 +167,10 @@ test("the mouse on an open menu: hovering switches menus and opens submenus, one
     await page.hover('[data-name="Назначить_имена"]');
     assert.deepEqual(await highlighted(), ["Назначить_имена"]);
     assert.equal(await page.$$eval('[role=menu]:not([hidden])', (open) => open.length), 0);
-    await page.close();
-    await site.stop();
 });
 
-test("focus returns after a menu command and follows the window's tab order", async () => {
-    const site = await serve(root);
-    const page = await open(browser, site.url);
+test("focus returns after a menu command and follows the window's tab order", async (t) => {
+    const { page } = await visit(t);
     const focused = () => page.evaluate(() => document.activeElement.closest("[id]").id);
     await page.evaluate(() => window.zarvel.reading.replayLayout(9, [7]));
     await menu(page, "Гадание", "Гадание_девушки", "Девушки_на_4_короля", "На_королей_дама_черви");
@@ -194,8 +188,6 @@ test("focus returns after a menu command and follows the window's tab order", as
     await page.focus("#Image45");
     await page.keyboard.press("Enter");
     assert.equal(await focused(), "Command1", "the hidden «Ок» passes the focus on");
-    await page.close();
-    await site.stop();
 });
 
 test("make web's server forbids framing and sends the right types", async () => {
