@@ -56,10 +56,7 @@ public:
     {
         page_.call<void>("setCaption", Name(label), std::string(caption));
     }
-    std::string Text(std::string_view control) const override
-    {
-        return page_.call<std::string>("text", Name(control));
-    }
+    std::string Text(std::string_view control) const override { return page_.call<std::string>("text", Name(control)); }
     std::uint64_t TextVersion(std::string_view textBox) const override
     {
         return static_cast<std::uint64_t>(page_.call<double>("textVersion", Name(textBox)));
