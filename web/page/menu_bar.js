@@ -120,7 +120,7 @@ export class MenuBar {
         }
         if (item.getAttribute("aria-expanded") === "true" && !byKeyboard) {
             if (this.isTop(item))
-                this.close(item);
+                this.leave();
             return;
         }
         this.open(item);

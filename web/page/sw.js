@@ -9,11 +9,14 @@ const scoped = (file) => new URL(file, self.registration.scope).href;
 const entry = scoped("./");
 const builds = scoped("v/");
 
-// Every file straight from the host, past any HTTP cache, and all of them
-// before this build takes over: a failed file leaves the old build running.
+// All the files before this build takes over; a failed file leaves the old
+// build running. The entry page comes straight from the host, past any
+// HTTP cache; a file under v/<build>/ never changes, so a copy the browser
+// already holds is as good.
 self.addEventListener("install", (event) => {
+    const fresh = (file) => new Request(scoped(file), { cache: file === "./" ? "reload" : "default" });
     event.waitUntil(caches.open(Cache)
-        .then((cache) => cache.addAll(Site.map((file) => new Request(scoped(file), { cache: "reload" }))))
+        .then((cache) => cache.addAll(Site.map(fresh)))
         .then(() => self.skipWaiting(), (error) => caches.delete(Cache).then(() => { throw error; })));
 });
 
