@@ -46,9 +46,11 @@ export class MenuBar {
             });
         }
         this.topItems()[0].tabIndex = 0;
-        bar.addEventListener("focusin", (event) => {
-            if (!bar.contains(event.relatedTarget))
-                this.returnTo = event.relatedTarget;
+        // The last control focused outside the bar, however the focus then
+        // came to the bar (even from the browser's own controls).
+        document.addEventListener("focusin", (event) => {
+            if (!bar.contains(event.target))
+                this.returnTo = event.target;
         });
         document.addEventListener("pointerdown", (event) => {
             if (!this.bar.contains(event.target))
