@@ -18,6 +18,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 
 using emscripten::val;
 
@@ -40,13 +41,11 @@ public:
 
     void SetVisible(std::string_view control, bool visible) override
     {
-        auto asked = visible_.find(control);
-        if (asked == visible_.end())
-            asked = visible_.emplace(std::string(control), !visible).first;
-        if (asked->second == visible)
+        Control &kept = Kept(control);
+        if (kept.visible == visible)
             return;
-        asked->second = visible;
-        page_.call<void>("setVisible", Name(control), visible);
+        kept.visible = visible;
+        page_.call<void>("setVisible", kept.name, visible);
     }
     void CopyPicture(std::string_view target, std::string_view source) override
     {
@@ -71,17 +70,24 @@ public:
     }
 
 private:
-    const val &Name(std::string_view control) const
+    // A control as the page knows it: its name as a JavaScript string, and
+    // the visibility this last asked for.
+    struct Control {
+        val name;
+        std::optional<bool> visible;
+    };
+
+    Control &Kept(std::string_view control) const
     {
-        auto kept = names_.find(control);
-        if (kept == names_.end())
-            kept = names_.emplace(std::string(control), val(std::string(control))).first;
+        auto kept = controls_.find(control);
+        if (kept == controls_.end())
+            kept = controls_.emplace(std::string(control), Control{val(std::string(control)), {}}).first;
         return kept->second;
     }
+    const val &Name(std::string_view control) const { return Kept(control).name; }
 
     val page_;
-    mutable std::map<std::string, val, std::less<>> names_;
-    std::map<std::string, bool, std::less<>> visible_; // what this asked the page for last
+    mutable std::map<std::string, Control, std::less<>> controls_;
 };
 
 // Chooses between the real random source and a replayed deal, which the
