@@ -200,6 +200,11 @@ val ControlTable()
         row.set("focusOrder", control.focusOrder);
         row.set("accessibleName", control.accessibleName);
         row.set("imageNumber", control.imageNumber);
+        // A card of the table: the figure row or a slot; the page draws
+        // them as one picture on a narrow screen.
+        const int n = control.imageNumber;
+        row.set("card", (n >= FirstFigureRowImage && n < FirstFigureRowImage + FigureRowLength) ||
+                            (n >= FirstSlotImage && n <= LastSlotImage));
     });
 }
 

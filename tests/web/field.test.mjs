@@ -158,7 +158,7 @@ test("after a 400 ms stall the late tick comes once, not in a burst", async (t) 
 test("the mouse on an open menu: hovering switches menus and opens submenus, one highlighted path", async (t) => {
     const { page } = await visit(t);
     const highlighted = () => page.$$eval("[role=menuitem]", (all) => all
-        .filter((e) => getComputedStyle(e).backgroundColor === "rgb(49, 106, 197)").map((e) => e.dataset.name));
+        .filter((e) => getComputedStyle(e).backgroundColor === "rgb(56, 116, 216)").map((e) => e.dataset.name));
     await menu(page, "Гадание");
     await page.hover('[data-name="Гадание_девушки"]');
     assert.deepEqual(await highlighted(), ["Гадание", "Гадание_девушки"]);

@@ -1,6 +1,6 @@
-// Zarvel in the browser: the reading core in WebAssembly, Form1 and its
-// menu built from the core's tables, Timer1, and the names kept in the
-// browser's storage and shared by every tab of the page.
+// Zarvel in the browser: the reading core in WebAssembly over Form1 and its
+// menu (written into the page by the build from the core's tables), Timer1,
+// and the names kept in the browser's storage and shared by every tab.
 import createZarvel from "./zarvel.mjs";
 import { MenuBar } from "./menu_bar.js";
 import { PageControls, listOf, wellFormed } from "./page_controls.js";
@@ -39,7 +39,7 @@ const handlers = {
     ChooseQuestion: () => reading.chooseQuestion(),
     NameChanged: saveSoon,
 };
-controls.build((event) => handlers[event]());
+controls.attach((event) => handlers[event]());
 new MenuBar(document.getElementById("menubar"), listOf(core.menuRows()), (row) => {
     if (row.figure !== 0)
         reading.selectFigure(row.figure, row.rank);
@@ -49,8 +49,7 @@ new MenuBar(document.getElementById("menubar"), listOf(core.menuRows()), (row) =
 
 reading.load(stored());
 names.watch((lines) => reading.takeStored(wellFormed(lines)));
-document.title = core.form1Caption;
-document.getElementById("Command1").focus();
+document.getElementById("Command1").focus({ focusVisible: false }); // a ring only once the keyboard is used
 
 // Closing a tab or leaving the page never loses a typed name.
 document.addEventListener("visibilitychange", () => { if (document.visibilityState === "hidden") save(); });
@@ -71,15 +70,12 @@ const tick = () => {
 };
 setTimeout(tick, interval);
 
-// A narrow screen shows the whole window scaled to its width.
-const windowArea = document.getElementById("window");
-const fit = () => {
-    const scale = Math.min(1, document.documentElement.clientWidth / windowArea.offsetWidth);
-    windowArea.style.transform = scale < 1 ? `scale(${scale})` : "";
-    windowArea.style.height = scale < 1 ? `${windowArea.scrollHeight * scale}px` : "";
-};
-window.addEventListener("resize", fit);
-fit();
+// On a narrow or touch screen the cards are drawn as one picture as wide
+// as the form; the style sheet lays out the rest.
+new ResizeObserver(() => {
+    const width = parseFloat(getComputedStyle(form).getPropertyValue("--table-width"));
+    form.style.setProperty("--scale", String(form.clientWidth / width));
+}).observe(form);
 
 // Offline after one visit: the service worker keeps the whole site. When
 // it brings a new build while this page runs, the page says so; the new

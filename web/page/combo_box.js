@@ -1,44 +1,27 @@
 // Combo1: an editable text with a list of questions. Choosing an item of
 // the list (mouse, touch, keyboard), or the arrow keys on the closed box,
 // raises the click; typing never does, and the text stays as typed.
-let lists = 0;
-
+// On a touch screen the list button opens the list without the on-screen
+// keyboard: the text is focused only by a tap in the text itself.
 export class ComboBox {
-    constructor(text, accessibleName, onChoose) {
+    // `element`: the box, written into the page with its text field, list
+    // button and list.
+    constructor(element, onChoose) {
         this.onChoose = onChoose;
         this.items = [];
         this.current = -1;
-        this.element = document.createElement("div");
-        this.element.className = "combo";
-        const listId = `combo-list-${++lists}`;
-
-        this.input = document.createElement("input");
-        this.input.type = "text";
-        this.input.value = text;
-        this.input.autocomplete = "off";
-        this.input.spellcheck = false;
-        this.input.setAttribute("role", "combobox");
-        this.input.setAttribute("aria-label", accessibleName);
-        this.input.setAttribute("aria-autocomplete", "none");
-        this.input.setAttribute("aria-expanded", "false");
-        this.input.setAttribute("aria-controls", listId);
-        this.input.addEventListener("keydown", (event) => this.onKey(event));
-        this.input.addEventListener("blur", () => this.close());
-
-        this.toggle = document.createElement("button");
-        this.toggle.type = "button";
-        this.toggle.tabIndex = -1;
-        this.toggle.textContent = "▾";
-        this.toggle.setAttribute("aria-label", "Список вопросов");
+        this.element = element;
+        [this.input, this.toggle, this.list] = element.children;
+        for (const keys of [this.input, this.list])
+            keys.addEventListener("keydown", (event) => this.onKey(event));
+        this.input.addEventListener("blur", () => { if (!this.touched) this.close(); });
+        this.toggle.addEventListener("pointerdown", (event) => { this.touched = event.pointerType !== "mouse"; });
         this.toggle.addEventListener("mousedown", (event) => event.preventDefault()); // the text keeps the focus
         this.toggle.addEventListener("click", () => (this.isOpen() ? this.close() : this.open()));
-
-        this.list = document.createElement("ul");
-        this.list.id = listId;
-        this.list.setAttribute("role", "listbox");
-        this.list.setAttribute("aria-label", accessibleName);
-        this.list.hidden = true;
-        this.element.append(this.input, this.toggle, this.list);
+        document.addEventListener("pointerdown", (event) => {
+            if (this.isOpen() && !element.contains(event.target))
+                this.close();
+        });
     }
 
     append(item) {
@@ -60,10 +43,12 @@ export class ComboBox {
         this.list.hidden = false;
         this.input.setAttribute("aria-expanded", "true");
         this.highlight(Math.max(this.current, 0));
-        this.input.focus();
+        // A finger leaves the focus on the list, out of every text field.
+        (this.touched ? this.list : this.input).focus({ preventScroll: true });
     }
 
     close() {
+        this.touched = false;
         this.list.hidden = true;
         this.input.setAttribute("aria-expanded", "false");
         this.input.removeAttribute("aria-activedescendant");

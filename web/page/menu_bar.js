@@ -1,5 +1,5 @@
-// The window's menu as a WAI-ARIA menubar, built from the core's menu tree:
-// the same captions and nesting, each item with its name in data-name. It
+// The window's menu as a WAI-ARIA menubar, written into the page from the
+// core's menu tree: the same captions and nesting. It
 // opens with the mouse, by touch and with the keyboard (arrows, Enter,
 // Space, Escape, Home, End), as the menubar pattern describes. Once a menu
 // is open the mouse works as on a desktop menu bar, and a command or
@@ -7,34 +7,16 @@
 const Command = { OpenSubmenu: 0, PickFigure: 1, AssignNames: 2 };
 
 export class MenuBar {
-    // `rows`: the core's menu tree in menu order; `onCommand(row)` runs a
-    // command item.
+    // `bar`: the menu bar, written into the page with its menus, each item
+    // named in data-name; `rows`: the core's menu tree; `onCommand(row)`
+    // runs a command item.
     constructor(bar, rows, onCommand) {
         this.bar = bar;
         this.onCommand = onCommand;
-        const openAt = [bar];
         for (const row of rows) {
-            const holder = document.createElement("li");
-            holder.setAttribute("role", "none");
-            const item = document.createElement("a");
-            item.setAttribute("role", "menuitem");
-            item.dataset.name = row.name;
-            item.textContent = row.caption;
-            item.tabIndex = -1;
-            holder.append(item);
-            openAt[row.level].append(holder);
-            if (row.command === Command.OpenSubmenu) {
-                const menu = document.createElement("ul");
-                menu.setAttribute("role", "menu");
-                menu.setAttribute("aria-label", row.caption);
-                menu.hidden = true;
-                holder.append(menu);
-                item.setAttribute("aria-haspopup", "true");
-                item.setAttribute("aria-expanded", "false");
-                openAt[row.level + 1] = menu;
-            } else {
+            const item = bar.querySelector(`[data-name="${CSS.escape(row.name)}"]`);
+            if (row.command !== Command.OpenSubmenu)
                 item.command = row;
-            }
             item.addEventListener("click", (event) => {
                 event.preventDefault();
                 this.activate(item, false);
@@ -53,6 +35,7 @@ export class MenuBar {
                 this.returnTo = event.target;
         });
         document.addEventListener("pointerdown", (event) => {
+            this.pointer = event.pointerType;
             if (!this.bar.contains(event.target))
                 this.closeAll();
         });
@@ -121,8 +104,14 @@ export class MenuBar {
             return;
         }
         if (item.getAttribute("aria-expanded") === "true" && !byKeyboard) {
-            if (this.isTop(item))
+            // A second tap on an open menu's item steps back; the mouse
+            // opened it by pointing, and a click leaves it open.
+            if (this.isTop(item)) {
                 this.leave();
+            } else if (this.pointer !== "mouse") {
+                this.close(item);
+                this.focus(item);
+            }
             return;
         }
         this.open(item);

@@ -18,116 +18,58 @@ export class PageControls {
         this.versions = new Map(); // text box → a count of its changes, for the tick
     }
 
-    // Builds every control of the core's table. The table runs back to
-    // front: each control's z-index keeps that drawing order, while the
-    // document order is the keyboard's, so no tabindex above 0 is needed.
-    build(onEvent) {
-        const table = listOf(this.core.controlTable());
-        const px = (twips) => `${twips / this.core.twipsPerPixel}px`;
-        const made = table.map((row, depth) => {
-            const element = this.make(row, onEvent);
-            element.id = row.name;
-            element.style.left = px(row.left);
-            element.style.top = px(row.top);
-            element.style.zIndex = String(depth + 1);
-            // A picture control keeps this size only while it has no picture.
-            element.style.width = px(row.width);
-            element.style.height = px(row.height);
-            if (row.accessibleName && row.kind !== Kind.ComboBox)
-                element.setAttribute("aria-label", row.accessibleName);
+    // Takes over every control of the core's table, written into the page
+    // by the build, and sends its events to `onEvent`.
+    attach(onEvent) {
+        for (const row of listOf(this.core.controlTable())) {
+            const element = document.getElementById(row.name);
             this.elements.set(row.name, element);
             this.shown.set(row.name, row.visible);
-            return { row, element };
-        });
-        const unfocused = made.filter((m) => m.row.focusOrder === 0);
-        const focused = made.filter((m) => m.row.focusOrder > 0).sort((a, b) => a.row.focusOrder - b.row.focusOrder);
-        for (const { element } of [...unfocused, ...focused])
-            this.form.append(element);
-        for (const { row } of made)
-            this.setVisible(row.name, row.visible);
+            this.listen(row, element, onEvent);
+        }
     }
 
-    make(row, onEvent) {
+    listen(row, element, onEvent) {
         switch (row.kind) {
-        case Kind.Picture: return this.makePicture(row, onEvent);
-        case Kind.Label: return this.makeLabel(row);
-        case Kind.TextBox: return this.makeTextBox(row, onEvent);
-        case Kind.ComboBox: return this.makeComboBox(row, onEvent);
-        default: return this.makeButton(row, onEvent);
-        }
-    }
-
-    makePicture(row, onEvent) {
-        const image = document.createElement("img");
-        image.className = "picture";
-        image.alt = "";
-        image.draggable = false;
-        image.dataset.picture = "0";
-        const number = row.imageNumber;
-        if (this.pictures.has(number))
-            image.dataset.own = String(number); // drawn only when copied out or shown
-        if (row.focusOrder > 0) {
-            // The confirm picture is a button for the keyboard and screen readers.
-            image.setAttribute("role", "button");
-            image.tabIndex = 0;
-            image.addEventListener("click", () => onEvent("ConfirmNames"));
-            image.addEventListener("keydown", (event) => {
-                if (event.key === "Enter" || event.key === " ") {
-                    event.preventDefault();
-                    onEvent("ConfirmNames");
-                }
-            });
-        }
-        return image;
-    }
-
-    makeLabel(row) {
-        const label = document.createElement("div");
-        label.className = "label";
-        label.textContent = row.text; // names are text, never markup
-        if (row.name === "Label5") {
-            label.setAttribute("aria-live", "polite"); // the answer is read out when it appears
-            label.setAttribute("role", "status");
-        }
-        return label;
-    }
-
-    makeTextBox(row, onEvent) {
-        const box = document.createElement("input");
-        box.type = "text";
-        box.className = "textbox";
-        box.value = row.text;
-        box.maxLength = this.core.maxNameLength;
-        box.spellcheck = false;
-        box.autocomplete = "off";
-        box.addEventListener("input", () => {
-            // A name is one line, whatever is pasted or dropped into it. A
-            // long name goes to the core only when it holds a break.
-            const breaks = [...this.core.lineBreaks].some((c) => box.value.includes(c));
-            const line = breaks ? this.core.oneLineName(wellFormed(box.value)) : box.value;
-            if (line !== box.value) {
-                const end = box.selectionEnd - (box.value.length - line.length);
-                box.value = line;
-                box.setSelectionRange(end, end);
+        case Kind.Picture:
+            if (row.focusOrder > 0) {
+                element.addEventListener("click", () => onEvent("ConfirmNames"));
+                element.addEventListener("keydown", (event) => {
+                    if (event.key === "Enter" || event.key === " ") {
+                        event.preventDefault();
+                        onEvent("ConfirmNames");
+                    }
+                });
             }
-            this.changed(row.name);
-            onEvent("NameChanged");
-        });
-        return box;
+            break;
+        case Kind.TextBox:
+            // The caret at the end of the text, as in the window's boxes.
+            element.setSelectionRange(element.value.length, element.value.length);
+            element.addEventListener("input", () => this.oneLine(row.name, element, onEvent));
+            break;
+        case Kind.ComboBox:
+            this.combo = new ComboBox(element, () => onEvent("ChooseQuestion"));
+            break;
+        case Kind.Button:
+            element.addEventListener("click", () => onEvent("Deal"));
+            break;
+        default:
+            break;
+        }
     }
 
-    makeComboBox(row, onEvent) {
-        this.combo = new ComboBox(row.text, row.accessibleName, () => onEvent("ChooseQuestion"));
-        return this.combo.element;
-    }
-
-    makeButton(row, onEvent) {
-        const button = document.createElement("button");
-        button.type = "button";
-        button.className = "button";
-        button.textContent = row.text;
-        button.addEventListener("click", () => onEvent("Deal"));
-        return button;
+    // A name is one line, whatever is pasted or dropped into it. A long
+    // name goes to the core only when it holds a break.
+    oneLine(name, box, onEvent) {
+        const breaks = [...this.core.lineBreaks].some((c) => box.value.includes(c));
+        const line = breaks ? this.core.oneLineName(wellFormed(box.value)) : box.value;
+        if (line !== box.value) {
+            const end = box.selectionEnd - (box.value.length - line.length);
+            box.value = line;
+            box.setSelectionRange(end, end);
+        }
+        this.changed(name);
+        onEvent("NameChanged");
     }
 
     element(name) {
@@ -193,14 +135,12 @@ export class PageControls {
             this.combo.append(item);
     }
 
-    // The picture's own size, sharp on any screen: 1× and 2× files.
+    // The picture at its own size, sharp on any screen: 1× and 2× files.
     showPicture(image, number) {
         if (image.dataset.picture === String(number))
             return;
         const picture = this.pictures.get(number);
         image.dataset.picture = String(number);
-        image.style.width = "";
-        image.style.height = "";
         const [file, file2x] = [picture.file, picture.file2x].map((f) => new URL(`pictures/${f}`, import.meta.url).href);
         image.src = file;
         image.srcset = `${file} 1x, ${file2x} 2x`;

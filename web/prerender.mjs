@@ -1,0 +1,110 @@
+// Writes Form1 and its menu bar into the staged index.html, from the core's
+// tables, so a browser draws the window before any script has run; the
+// page's scripts then take the controls over. Each control's place goes
+// into the staged style.css (the policy allows no style attributes), with
+// what the touch layout needs: the card table's extent and, for every
+// other control, the band it sits in and its column under the cards.
+//   node web/prerender.mjs WASM_DIR STAGE
+import { readFile, writeFile, appendFile } from "node:fs/promises";
+import { join } from "node:path";
+
+const [wasmDir, stage] = process.argv.slice(2);
+const { default: createZarvel } = await import(join(wasmDir, "zarvel.mjs"));
+const core = await createZarvel({ wasmBinary: await readFile(join(wasmDir, "zarvel.wasm")) });
+const Kind = { Picture: 0, Label: 1, TextBox: 2, ComboBox: 3, Button: 4 };
+
+const escape = (text) => text.replace(/[&<>"]/g, (c) => `&#${c.charCodeAt(0)};`);
+const attributes = (list) => Object.entries(list).filter(([, v]) => v !== false && v !== undefined)
+    .map(([k, v]) => (v === true ? ` ${k}` : ` ${k}="${escape(String(v))}"`)).join("");
+const tag = (name, list, content = "") => `<${name}${attributes(list)}>${content}</${name}>`;
+
+const px = (twips) => twips / core.twipsPerPixel;
+const rows = Array.from(core.controlTable()).map((row, depth) => ({ ...row, depth: depth + 1 }));
+const own = new Set(Array.from(core.pictures(), (picture) => picture.number));
+// The cards of the table, drawn as one picture on a narrow screen, with
+// the pictures that are only copied from.
+const isCard = (row) => row.kind === Kind.Picture && row.focusOrder === 0;
+const dealt = rows.filter((row) => row.card);
+const left = Math.min(...dealt.map((r) => px(r.left)));
+const top = Math.min(...dealt.map((r) => px(r.top)));
+const right = Math.max(...dealt.map((r) => px(r.left + r.width)));
+const bottom = Math.max(...dealt.map((r) => px(r.top + r.height)));
+const columns = new Set(dealt.filter((r) => px(r.top) === top).map((r) => r.left)).size;
+const pitch = (right - left) / columns;
+const column = (x) => Math.min(Math.max(Math.floor((x - left) / pitch) + 1, 1), columns);
+
+// A control that is no card sits above the cards, below them, or between
+// two rows of them (the names), in the column under its centre.
+const band = (row) => {
+    if (isCard(row))
+        return undefined;
+    const middle = px(row.top + row.height / 2);
+    return middle < top ? "top" : middle > bottom ? "bottom" : "names";
+};
+
+function control(row) {
+    const common = { id: row.name, hidden: !row.visible || row.kind === Kind.Picture, "data-band": band(row) };
+    const named = row.accessibleName && row.kind !== Kind.ComboBox ? row.accessibleName : undefined;
+    switch (row.kind) {
+    case Kind.Picture: {
+        const button = row.focusOrder > 0; // the confirm picture is a button for the keyboard and screen readers
+        return `<img${attributes({ ...common, class: "picture", alt: "", draggable: "false", "data-picture": "0",
+            "data-own": own.has(row.imageNumber) ? row.imageNumber : undefined, role: button ? "button" : undefined,
+            tabindex: button ? 0 : undefined })}>`;
+    }
+    case Kind.Label: {
+        const answer = row.name === "Label5"; // read out when the answer appears
+        return tag("div", { ...common, class: "label", role: answer ? "status" : undefined, "aria-live": answer ? "polite" : undefined }, escape(row.text));
+    }
+    case Kind.TextBox:
+        return `<input${attributes({ ...common, type: "text", class: "textbox", value: row.text, maxlength: core.maxNameLength,
+            spellcheck: "false", autocomplete: "off", "aria-label": named })}>`;
+    case Kind.ComboBox: {
+        const list = `${row.name}-list`;
+        return tag("div", { ...common, class: "combo" },
+            `<input${attributes({ type: "text", value: row.text, autocomplete: "off", spellcheck: "false", role: "combobox",
+                "aria-label": row.accessibleName, "aria-autocomplete": "none", "aria-expanded": "false", "aria-controls": list })}>`
+            + tag("button", { type: "button", tabindex: -1, "aria-label": "Список вопросов" }, "▾")
+            + tag("ul", { id: list, role: "listbox", "aria-label": row.accessibleName, tabindex: -1, hidden: true }));
+    }
+    default:
+        return tag("button", { ...common, type: "button", class: "button" }, escape(row.text));
+    }
+}
+
+// The document order is the keyboard's: the controls without focus first
+// (the cards in a box of their own), then the others in their focus order.
+// Each control's z-index keeps the table's drawing order.
+const focused = rows.filter((r) => r.focusOrder > 0).sort((a, b) => a.focusOrder - b.focusOrder);
+const form = tag("div", { class: "cards" }, rows.filter(isCard).map(control).join(""))
+    + rows.filter((r) => r.focusOrder === 0 && !isCard(r)).map(control).join("")
+    + focused.map(control).join("");
+
+// The menu tree as nested lists, each item named in data-name.
+function menu(items, level) {
+    let markup = "";
+    while (items.length > 0 && items[0].level === level) {
+        const row = items.shift();
+        const submenu = items.length > 0 && items[0].level > level;
+        const item = tag("a", { role: "menuitem", tabindex: -1, "data-name": row.name, "aria-haspopup": submenu ? "true" : undefined,
+            "aria-expanded": submenu ? "false" : undefined }, escape(row.caption));
+        const inner = submenu ? tag("ul", { role: "menu", "aria-label": row.caption, hidden: true }, menu(items, level + 1)) : "";
+        markup += tag("li", { role: "none" }, item + inner);
+    }
+    return markup;
+}
+const bar = menu(Array.from(core.menuRows()), 0);
+
+const places = rows.map((r) => `#${r.name} { --x: ${px(r.left)}; --y: ${px(r.top)}; --w: ${px(r.width)}; --h: ${px(r.height)}; z-index: ${r.depth};`
+    + (band(r) ? ` --column: ${column(px(r.left + r.width / 2))};` : "") + " }");
+await appendFile(join(stage, "style.css"), [
+    "\n/* Written by the build from the core's table. */",
+    `#Form1 { --left: ${left}; --top: ${top}; --table-width: ${right - left}; --table-height: ${bottom - top}; --columns: ${columns}; }`,
+    ...places, ""].join("\n"));
+
+const page = join(stage, "index.html");
+const html = (await readFile(page, "utf8"))
+    .replace("<!--Form1-->", form)
+    .replace("<!--menubar-->", bar)
+    .replace("__TITLE__", escape(core.form1Caption));
+await writeFile(page, html);
