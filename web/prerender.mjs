@@ -1,11 +1,11 @@
 // Writes Form1 and its menu bar into the staged index.html, from the core's
 // tables, so a browser draws the window before any script has run; the
-// page's scripts then take the controls over. Each control's place goes
-// into the staged style.css (the policy allows no style attributes), with
-// what the touch layout needs: the card table's extent and, for every
-// other control, the band it sits in and its column under the cards.
+// page's scripts then take the controls over. The style sheet goes into the
+// page too, with each control's place (the policy allows no style
+// attributes) and what the touch layout needs: the card table's extent
+// and, for every other control, the band it sits in and its column.
 //   node web/prerender.mjs WASM_DIR STAGE
-import { readFile, writeFile, appendFile } from "node:fs/promises";
+import { readFile, rm, writeFile } from "node:fs/promises";
 import { join } from "node:path";
 
 const [wasmDir, stage] = process.argv.slice(2);
@@ -97,13 +97,17 @@ const bar = menu(Array.from(core.menuRows()), 0);
 
 const places = rows.map((r) => `#${r.name} { --x: ${px(r.left)}; --y: ${px(r.top)}; --w: ${px(r.width)}; --h: ${px(r.height)}; z-index: ${r.depth};`
     + (band(r) ? ` --column: ${column(px(r.left + r.width / 2))};` : "") + " }");
-await appendFile(join(stage, "style.css"), [
-    "\n/* Written by the build from the core's table. */",
+// The style sheet goes into the page, its fonts under the build's folder.
+const sheet = join(stage, "style.css");
+const style = [(await readFile(sheet, "utf8")).replaceAll('url("fonts/', 'url("__BUILD__/fonts/'),
+    "/* Written by the build from the core's table. */",
     `#Form1 { --left: ${left}; --top: ${top}; --table-width: ${right - left}; --table-height: ${bottom - top}; --columns: ${columns}; }`,
-    ...places, ""].join("\n"));
+    ...places, ""].join("\n");
+await rm(sheet);
 
 const page = join(stage, "index.html");
 const html = (await readFile(page, "utf8"))
+    .replace("<!--style-->", `<style>\n${style}</style>`)
     .replace("<!--Form1-->", form)
     .replace("<!--menubar-->", bar)
     .replace("__TITLE__", escape(core.form1Caption));
