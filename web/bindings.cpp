@@ -203,8 +203,9 @@ val ControlTable()
         // A card of the table: the figure row or a slot; the page draws
         // them as one picture on a narrow screen.
         const int n = control.imageNumber;
-        row.set("card", (n >= FirstFigureRowImage && n < FirstFigureRowImage + FigureRowLength) ||
-                            (n >= FirstSlotImage && n <= LastSlotImage));
+        row.set("card",
+            (n >= FirstFigureRowImage && n < FirstFigureRowImage + FigureRowLength)
+                || (n >= FirstSlotImage && n <= LastSlotImage));
     });
 }
 

@@ -16,7 +16,7 @@ after(async () => { await browser.close(); await site.stop(); });
 
 
 test("every control stands at its place, as in the desktop window", async () => {
-    const page = await open(browser, site.url);
+    const page = await open(browser, site.url, { width: 1024, height: 700 });
     const rows = (await readFile(places, "utf8")).split("\n").filter((l) => l && !l.startsWith("#")).map((l) => l.split("\t"));
     const found = await page.evaluate((rows) => {
         const form = document.getElementById("Form1").getBoundingClientRect();

@@ -102,10 +102,17 @@ for (const screen of Screens) {
             .map((s) => [s, parseFloat(getComputedStyle(document.querySelector(`#${s}`)).fontSize)])));
         for (const [name, size] of Object.entries(sizes))
             assert.ok(size >= 16, `${name}: ${size} px`);
-        const [form, cards] = await Promise.all(["#Form1", "#Form1 .cards"].map((s) => page.$eval(s, (e) => e.getBoundingClientRect().toJSON())));
-        assert.ok(Math.abs(cards.width - form.width) < 1, `the cards are ${cards.width} wide in a form ${form.width} wide`);
-        if (screen.portrait) {
-            assert.ok(form.width >= screen.width - 16, `the form is ${form.width} wide`);
+        // The cards fill their box as one picture: the last figure stands
+        // where the window has it, scaled to the box.
+        const [form, cards, last] = await Promise.all(["#Form1", "#Form1 .cards", "#Image44"].map((s) => page.$eval(s, (e) => e.getBoundingClientRect().toJSON())));
+        const share = await page.evaluate(() => {
+            const number = (e, name) => Number(getComputedStyle(document.querySelector(e)).getPropertyValue(name));
+            return (number("#Image44", "--x") - number("#Form1", "--left")) / number("#Form1", "--table-width");
+        });
+        assert.ok(Math.abs(last.left - cards.left - share * cards.width) < 1, `the last figure at ${last.left} in a box from ${cards.left}, ${cards.width} wide`);
+        if (screen.portrait)
+            assert.ok(Math.abs(cards.width - form.width) < 1 && form.width >= screen.width - 17, `the cards are ${cards.width} wide`);
+        if (screen.hasTouch) {
             await page.evaluate(() => window.scrollTo(0, 0));
             const shown = await page.$$eval("#Command1, #Label5", (all) => all.map((e) => e.getBoundingClientRect().bottom <= innerHeight));
             assert.deepEqual(shown, [true, true], "«Раскинуть» and the answer on the screen after the deal");

@@ -70,12 +70,13 @@ const tick = () => {
 };
 setTimeout(tick, interval);
 
-// On a narrow or touch screen the cards are drawn as one picture as wide
-// as the form; the style sheet lays out the rest.
+// On a narrow or touch screen the cards are drawn as one picture, as wide
+// as the style sheet makes their box.
+const cards = form.querySelector(".cards");
 new ResizeObserver(() => {
     const width = parseFloat(getComputedStyle(form).getPropertyValue("--table-width"));
-    form.style.setProperty("--scale", String(form.clientWidth / width));
-}).observe(form);
+    form.style.setProperty("--scale", String(cards.clientWidth / width));
+}).observe(cards);
 
 // Offline after one visit: the service worker keeps the whole site. When
 // it brings a new build while this page runs, the page says so; the new
