@@ -13,6 +13,9 @@ try {
     window.dispatchEvent(new Event("zarvel-failed")); // start.js finds out why and says so
     throw error;
 }
+// The browser may draw and answer between loading the core and taking
+// the window over: neither step then holds it for long.
+await new Promise((resolve) => setTimeout(resolve));
 const say = (id) => (text) => { document.getElementById(id).textContent = text; };
 const form = document.getElementById("Form1");
 const controls = new PageControls(core, form);

@@ -52,5 +52,12 @@
     app.type = "module";
     app.src = new URL("app.js", here).href;
     app.addEventListener("error", failed);
-    document.head.append(app);
+    // The window is in the page itself: it is drawn first, and the scripts
+    // are asked for once it is on the screen (at once in a hidden tab,
+    // which draws nothing).
+    const load = () => document.head.append(app);
+    if (document.visibilityState === "hidden")
+        load();
+    else
+        requestAnimationFrame(() => setTimeout(load));
 })();
