@@ -192,7 +192,14 @@ test("focus returns after a menu command and follows the window's tab order", as
 
 test("make web's server forbids framing and sends the right types", async () => {
     const server = spawn(join(source, "scripts/serve-web"), [root, "0"]);
-    const url = await new Promise((resolve) => server.stdout.on("data", (d) => resolve(/http:\S+\//.exec(String(d))[0])));
+    // The address, however the server's output comes in pieces.
+    let said = "";
+    const url = await new Promise((resolve) => server.stdout.on("data", (d) => {
+        said += d;
+        const address = /http:\S+\//.exec(said);
+        if (address)
+            resolve(address[0]);
+    }));
     try {
         const [build] = await readdir(join(root, "v"));
         for (const [file, type] of [["zarvel.mjs", "text/javascript"], ["zarvel.wasm", "application/wasm"]]) {
