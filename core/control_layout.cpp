@@ -37,6 +37,9 @@ struct TextControl {
     bool visible;
     int focusOrder;
     const char *accessibleName;
+    ControlEvent event = ControlEvent::None;
+    bool firstFocus = false;
+    bool announces = false;
 };
 
 constexpr std::array<TextControl, 5> Labels = {{
@@ -44,7 +47,7 @@ constexpr std::array<TextControl, 5> Labels = {{
     {"Label2", ControlKind::Label, {3240, 3240, 1455, 375}, " ", false, 0, ""},
     {"Label3", ControlKind::Label, {6840, 3240, 1335, 375}, " ", false, 0, ""},
     {"Label4", ControlKind::Label, {8520, 3240, 1455, 375}, " ", false, 0, ""},
-    {"Label5", ControlKind::Label, {120, 7560, 5535, 375}, "", true, 0, ""},
+    {"Label5", ControlKind::Label, {120, 7560, 5535, 375}, "", true, 0, "", ControlEvent::None, false, true},
 }};
 
 // The confirm picture takes the keyboard focus between the last name box
@@ -56,8 +59,9 @@ constexpr std::array<TextControl, 6> Windowed = {{
     {"Text2", ControlKind::TextBox, {3120, 3240, 855, 285}, "Имя", false, 2, "Имя 2"},
     {"Text3", ControlKind::TextBox, {6720, 3240, 975, 285}, "Имя", false, 3, "Имя 3"},
     {"Text4", ControlKind::TextBox, {8400, 3240, 855, 285}, "Имя", false, 4, "Имя 4"},
-    {"Command1", ControlKind::Button, {9720, 7320, 1215, 375}, "Раскинуть", true, 6, ""},
-    {"Combo1", ControlKind::ComboBox, {240, 120, 3255, 315}, "Любовные вопросы", true, 7, "Вопрос"},
+    {"Command1", ControlKind::Button, {9720, 7320, 1215, 375}, "Раскинуть", true, 6, "", ControlEvent::Deal, true},
+    {"Combo1", ControlKind::ComboBox, {240, 120, 3255, 315}, "Любовные вопросы", true, 7, "Вопрос",
+        ControlEvent::ChooseQuestion},
 }};
 
 ControlRow PictureRow(int n)
@@ -65,13 +69,15 @@ ControlRow PictureRow(int n)
     // The catalogue, the back and the confirm picture start hidden, and so
     // do the slots of rows 1 to 4 in columns 2 to 5.
     const bool hidden = CarriesPicture(n) || (n >= 50 && n <= 65);
-    return {ImageControl(n), ControlKind::Picture, StoredPicturePlace(n), {}, !hidden,
-        n == ConfirmImage ? ConfirmFocusOrder : 0, {}, n};
+    const bool confirm = n == ConfirmImage;
+    return {ImageControl(n), ControlKind::Picture, StoredPicturePlace(n), {}, !hidden, confirm ? ConfirmFocusOrder : 0,
+        {}, n, confirm ? ControlEvent::ConfirmNames : ControlEvent::None};
 }
 
 ControlRow TextRow(const TextControl &c)
 {
-    return {c.name, c.kind, c.place, c.text, c.visible, c.focusOrder, c.accessibleName, 0};
+    return {c.name, c.kind, c.place, c.text, c.visible, c.focusOrder, c.accessibleName, 0, c.event, c.firstFocus,
+        c.announces};
 }
 
 std::vector<ControlRow> BuildTable()

@@ -31,6 +31,10 @@ inline constexpr TwipsRect ClientArea = {0, 0, 11205, 8025};
 
 enum class ControlKind { Picture, Label, TextBox, ComboBox, Button };
 
+// What using a control raises, for FormEvents::Raise: a click on the
+// confirm picture or on the button, a question chosen from the list.
+enum class ControlEvent { None, ConfirmNames, Deal, ChooseQuestion };
+
 struct ControlRow {
     std::string name; // "Image46", "Label5", "Text1", …
     ControlKind kind;
@@ -40,6 +44,9 @@ struct ControlRow {
     int focusOrder;             // 1, 2, … in keyboard order; 0 takes no focus
     std::string accessibleName; // for text boxes and the combo box; pictures are named after their picture
     int imageNumber = 0;        // N of ImageN for a picture control, 0 for the others
+    ControlEvent event = ControlEvent::None;
+    bool firstFocus = false; // has the keyboard focus when the window opens
+    bool announces = false;  // its changes are read out to screen reader users (the answer)
 };
 
 // Every control in drawing order from back to front: the catalogue, the

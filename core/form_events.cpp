@@ -21,6 +21,16 @@ void FormEvents::Tick() { TimerTick(state_, controls_, labelCopies_); }
 void FormEvents::ConfirmNames() { zarvel::ConfirmNames(controls_, labelCopies_); }
 void FormEvents::ChooseQuestion() { zarvel::ChooseQuestion(controls_); }
 void FormEvents::AssignNames() { zarvel::AssignNames(state_, controls_); }
+
+void FormEvents::Raise(ControlEvent event)
+{
+    switch (event) {
+    case ControlEvent::ConfirmNames: ConfirmNames(); break;
+    case ControlEvent::Deal: Deal(); break;
+    case ControlEvent::ChooseQuestion: ChooseQuestion(); break;
+    case ControlEvent::None: break;
+    }
+}
 void FormEvents::SelectFigure(std::int16_t figure, std::int16_t rank)
 {
     zarvel::SelectFigure(state_, controls_, figure, rank);

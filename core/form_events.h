@@ -1,5 +1,6 @@
 #pragma once
 
+#include "control_layout.h"
 #include "name_entry.h"
 #include "name_lines.h"
 #include "reading_state.h"
@@ -27,6 +28,9 @@ public:
     void ConfirmNames();   // Image45 Click, the confirm picture
     void ChooseQuestion(); // Combo1 Click: an item of the list chosen
     void AssignNames();    // Назначить_имена Click
+    // The handler of a control's event, as the control table names it;
+    // ControlEvent::None does nothing.
+    void Raise(ControlEvent event);
     // Click of one of the sixteen figure items, with the item's own pair
     // from MenuTree.
     void SelectFigure(std::int16_t figure, std::int16_t rank);

@@ -52,6 +52,14 @@ const std::array<std::string, LineBreaks.size()> &LineBreakForms()
     return Forms;
 }
 
+std::string JoinNameLines(const NameLines &lines)
+{
+    std::string text;
+    for (const std::string &line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
 std::string OneLineName(std::string_view text)
 {
     const auto &forms = LineBreakForms();

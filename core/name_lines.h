@@ -38,6 +38,10 @@ const std::array<std::string, LineBreaks.size()> &LineBreakForms();
 // line. Lines after the fourth are ignored.
 LinesRead SplitNameLines(std::string_view bytes, bool complete);
 
+// The names file's text of four lines, as SplitNameLines reads it back:
+// each line (in whatever encoding the caller holds it) followed by CR LF.
+std::string JoinNameLines(const NameLines &lines);
+
 // A name is one line: each line break in a UTF-8 text (CR LF as a pair, a
 // lone CR or LF, U+0085, U+2028, U+2029) becomes one space, so that saved
 // names always make four lines.

@@ -4,6 +4,7 @@
 #include "control_names.h"
 #include "menu_tree.h"
 #include "picture_control.h"
+#include "utf8_text.h"
 #include "widget_factory.h"
 
 #include <QCloseEvent>
@@ -17,12 +18,6 @@
 #include <array>
 
 namespace zarvel {
-
-namespace {
-
-QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-} // namespace
 
 MainWindow::MainWindow(RandomSource &random, NamesStore &names, QWidget *parent)
     : QMainWindow(parent)
@@ -60,22 +55,30 @@ void MainWindow::BuildControls(QWidget *client)
         controls_.Register(control);
         if (row.focusOrder > 0)
             focusChain.insert(row.focusOrder, control);
+        if (row.firstFocus)
+            control->setFocus();
     }
     const QList<QWidget *> chain = focusChain.values();
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
-    client->findChild<QWidget *>(FromUtf8(Command1))->setFocus();
 }
 
 void MainWindow::ConnectEvents()
 {
+    // Each control's event goes to the handler the table names for it.
     QWidget *client = centralWidget();
-    connect(client->findChild<PictureControl *>(FromUtf8(ImageControl(ConfirmImage))), &PictureControl::clicked, this,
-        [this] { events_.ConfirmNames(); });
-    connect(
-        client->findChild<QPushButton *>(FromUtf8(Command1)), &QPushButton::clicked, this, [this] { events_.Deal(); });
-    connect(client->findChild<QComboBox *>(FromUtf8(Combo1)), &QComboBox::activated, this,
-        [this] { events_.ChooseQuestion(); });
+    for (const ControlRow &row : WindowControls()) {
+        if (row.event == ControlEvent::None)
+            continue;
+        const auto raise = [this, event = row.event] { events_.Raise(event); };
+        auto *control = client->findChild<QWidget *>(FromUtf8(row.name));
+        if (auto *picture = qobject_cast<PictureControl *>(control))
+            connect(picture, &PictureControl::clicked, this, raise);
+        else if (auto *button = qobject_cast<QPushButton *>(control))
+            connect(button, &QPushButton::clicked, this, raise);
+        else if (auto *combo = qobject_cast<QComboBox *>(control))
+            connect(combo, &QComboBox::activated, this, raise);
+    }
 }
 
 void MainWindow::BuildMenu()

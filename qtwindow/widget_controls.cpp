@@ -2,18 +2,13 @@
 
 #include "input_widgets.h"
 #include "picture_control.h"
+#include "utf8_text.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
 namespace zarvel {
-
-namespace {
-
-QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-} // namespace
 
 void WidgetControls::Register(QWidget *control) { controls_.insert(control->objectName(), control); }
 

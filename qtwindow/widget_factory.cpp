@@ -33,7 +33,7 @@ QWidget *MakePicture(const ControlRow &row, QWidget *client)
 {
     auto *picture = new PictureControl(QString::fromStdString(row.name), Pixels(row.place), client);
     picture->ShowCataloguePicture(row.imageNumber, client->devicePixelRatio());
-    if (row.focusOrder > 0)
+    if (row.event != ControlEvent::None)
         picture->MakeClickable(); // the confirm picture is a button
     return picture;
 }

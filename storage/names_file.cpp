@@ -76,10 +76,10 @@ QString NamesFile::DefaultPath()
 
 QByteArray NamesFile::Encode(const NameLines &names)
 {
-    QByteArray bytes;
-    for (const std::string &name : names)
-        bytes += EncodeLine(name) + "\r\n";
-    return bytes;
+    NameLines encoded;
+    std::transform(names.begin(), names.end(), encoded.begin(),
+        [](const std::string &name) { return EncodeLine(name).toStdString(); });
+    return QByteArray::fromStdString(JoinNameLines(encoded));
 }
 
 LinesRead NamesFile::FromFileStart(QByteArray bytes)

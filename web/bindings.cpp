@@ -137,17 +137,16 @@ public:
     // stored now: another tab may have changed the boxes this one did not.
     std::string Unload(const std::string &stored)
     {
-        std::string lines;
-        for (const std::string &name : MergeNamesToStore(controls_, shared_, SplitNameLines(stored, true)))
-            lines += name + "\r\n";
-        return lines;
+        return JoinNameLines(MergeNamesToStore(controls_, shared_, SplitNameLines(stored, true)));
     }
     // Another tab stored names: the boxes not changed here take them.
     void TakeStored(const std::string &stored) { TakeStoredNames(controls_, shared_, SplitNameLines(stored, true)); }
-    void Deal()
+    void Deal() { Raise(ControlEvent::Deal); }
+    void Raise(ControlEvent event)
     {
-        events_.Deal();
-        random_.EndReplay();
+        events_.Raise(event);
+        if (event == ControlEvent::Deal)
+            random_.EndReplay();
     }
     void Tick() { events_.Tick(); }
     void ConfirmNames() { events_.ConfirmNames(); }
@@ -190,7 +189,7 @@ val ControlTable()
 {
     return ArrayOf(WindowControls(), [](val &row, const ControlRow &control) {
         row.set("name", control.name);
-        row.set("kind", static_cast<int>(control.kind));
+        row.set("kind", control.kind);
         row.set("left", control.place.left);
         row.set("top", control.place.top);
         row.set("width", control.place.width);
@@ -200,6 +199,9 @@ val ControlTable()
         row.set("focusOrder", control.focusOrder);
         row.set("accessibleName", control.accessibleName);
         row.set("imageNumber", control.imageNumber);
+        row.set("event", control.event);
+        row.set("firstFocus", control.firstFocus);
+        row.set("announces", control.announces);
         // A card of the table: the figure row or a slot; the page draws
         // them as one picture on a narrow screen.
         const int n = control.imageNumber;
@@ -209,13 +211,22 @@ val ControlTable()
     });
 }
 
+// Form1's client area, which every control's place is measured in.
+val ClientAreaRect()
+{
+    val area = val::object();
+    area.set("width", ClientArea.width);
+    area.set("height", ClientArea.height);
+    return area;
+}
+
 val MenuRows()
 {
     return ArrayOf(MenuTree, [](val &row, const MenuEntry &entry) {
         row.set("level", entry.level);
         row.set("name", std::string(entry.control));
         row.set("caption", std::string(entry.caption));
-        row.set("command", static_cast<int>(CommandOf(entry)));
+        row.set("command", CommandOf(entry));
         row.set("figure", entry.figure);
         row.set("rank", entry.rank);
     });
@@ -255,6 +266,7 @@ EMSCRIPTEN_BINDINGS(zarvel)
         .function("unload", &WebForm::Unload)
         .function("takeStored", &WebForm::TakeStored)
         .function("deal", &WebForm::Deal)
+        .function("raise", &WebForm::Raise)
         .function("tick", &WebForm::Tick)
         .function("confirmNames", &WebForm::ConfirmNames)
         .function("chooseQuestion", &WebForm::ChooseQuestion)
@@ -262,8 +274,24 @@ EMSCRIPTEN_BINDINGS(zarvel)
         .function("selectFigure", &WebForm::SelectFigure)
         .function("replayLayout", &WebForm::ReplayLayout)
         .function("revealState", &WebForm::RevealStateValue);
+    emscripten::enum_<ControlKind>("ControlKind")
+        .value("Picture", ControlKind::Picture)
+        .value("Label", ControlKind::Label)
+        .value("TextBox", ControlKind::TextBox)
+        .value("ComboBox", ControlKind::ComboBox)
+        .value("Button", ControlKind::Button);
+    emscripten::enum_<ControlEvent>("ControlEvent")
+        .value("None", ControlEvent::None)
+        .value("ConfirmNames", ControlEvent::ConfirmNames)
+        .value("Deal", ControlEvent::Deal)
+        .value("ChooseQuestion", ControlEvent::ChooseQuestion);
+    emscripten::enum_<MenuCommand>("MenuCommand")
+        .value("OpenSubmenu", MenuCommand::OpenSubmenu)
+        .value("PickFigure", MenuCommand::PickFigure)
+        .value("AssignNames", MenuCommand::AssignNames);
     emscripten::function("controlTable", &ControlTable);
     emscripten::function("menuRows", &MenuRows);
+    emscripten::function("clientArea", &ClientAreaRect);
     emscripten::function("pictures", &Pictures);
     emscripten::function("oneLineName", &OneLine);
     emscripten::function("storedLines", &StoredLines);

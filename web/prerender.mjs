@@ -11,7 +11,7 @@ import { join } from "node:path";
 const [wasmDir, stage] = process.argv.slice(2);
 const { default: createZarvel } = await import(join(wasmDir, "zarvel.mjs"));
 const core = await createZarvel({ wasmBinary: await readFile(join(wasmDir, "zarvel.wasm")) });
-const Kind = { Picture: 0, Label: 1, TextBox: 2, ComboBox: 3, Button: 4 };
+const Kind = core.ControlKind;
 
 const escape = (text) => text.replace(/[&<>"]/g, (c) => `&#${c.charCodeAt(0)};`);
 const attributes = (list) => Object.entries(list).filter(([, v]) => v !== false && v !== undefined)
@@ -23,7 +23,7 @@ const rows = Array.from(core.controlTable()).map((row, depth) => ({ ...row, dept
 const own = new Set(Array.from(core.pictures(), (picture) => picture.number));
 // The cards of the table, drawn as one picture on a narrow screen, with
 // the pictures that are only copied from.
-const isCard = (row) => row.kind === Kind.Picture && row.focusOrder === 0;
+const isCard = (row) => row.kind === Kind.Picture && row.event === core.ControlEvent.None;
 const dealt = rows.filter((row) => row.card);
 const left = Math.min(...dealt.map((r) => px(r.left)));
 const top = Math.min(...dealt.map((r) => px(r.top)));
@@ -47,14 +47,14 @@ function control(row) {
     const named = row.accessibleName && row.kind !== Kind.ComboBox ? row.accessibleName : undefined;
     switch (row.kind) {
     case Kind.Picture: {
-        const button = row.focusOrder > 0; // the confirm picture is a button for the keyboard and screen readers
+        const button = row.event !== core.ControlEvent.None; // the confirm picture is a button for the keyboard and screen readers
         return `<img${attributes({ ...common, class: "picture", alt: "", draggable: "false", "data-picture": "0",
             "data-own": own.has(row.imageNumber) ? row.imageNumber : undefined, role: button ? "button" : undefined,
             tabindex: button ? 0 : undefined })}>`;
     }
     case Kind.Label: {
-        const answer = row.name === "Label5"; // read out when the answer appears
-        return tag("div", { ...common, class: "label", role: answer ? "status" : undefined, "aria-live": answer ? "polite" : undefined }, escape(row.text));
+        const live = row.announces; // the answer is read out when it appears
+        return tag("div", { ...common, class: "label", role: live ? "status" : undefined, "aria-live": live ? "polite" : undefined }, escape(row.text));
     }
     case Kind.TextBox:
         return `<input${attributes({ ...common, type: "text", class: "textbox", value: row.text, maxlength: core.maxNameLength,
@@ -99,8 +99,11 @@ const places = rows.map((r) => `#${r.name} { --x: ${px(r.left)}; --y: ${px(r.top
     + (band(r) ? ` --column: ${column(px(r.left + r.width / 2))};` : "") + " }");
 // The style sheet goes into the page, its fonts under the build's folder.
 const sheet = join(stage, "style.css");
-const style = [(await readFile(sheet, "utf8")).replaceAll('url("fonts/', 'url("__BUILD__/fonts/'),
+const area = core.clientArea();
+const style = [(await readFile(sheet, "utf8")).replaceAll('url("fonts/', 'url("__BUILD__/fonts/')
+    .replaceAll("__NARROW__", `${px(area.width) - 0.02}px`), // narrower than the window
     "/* Written by the build from the core's table. */",
+    `:root { --width: ${px(area.width)}; --height: ${px(area.height)}; }`,
     `#Form1 { --left: ${left}; --top: ${top}; --table-width: ${right - left}; --table-height: ${bottom - top}; --columns: ${columns}; }`,
     ...places, ""].join("\n");
 await rm(sheet);

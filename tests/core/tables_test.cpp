@@ -1,11 +1,17 @@
 #include "catalogue.h"
+#include "control_layout.h"
+#include "fake_controls.h"
+#include "figure_groups.h"
 #include "figure_match_table.h"
+#include "form_events.h"
 #include "menu_tree.h"
 #include "name_lines.h"
 #include "reveal_step_table.h"
+#include "scripted_random.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 
 namespace zarvel::test {
@@ -124,6 +130,74 @@ INSTANTIATE_TEST_SUITE_P(Files, NameLinesSplit,
         LinesCase{"CutAfterTheFourthCr", "a\r\nb\r\nc\r\nd\r", false, LinesRead{"a", "b", "c", "d"}},
         LinesCase{"CutAfterTheThirdCr", "a\r\nb\r\nc\r", false, LinesRead{"a", "b", "c"}}),
     [](const ::testing::TestParamInfo<LinesCase> &info) { return info.param.name; });
+
+TEST(NameLinesJoin, EndsEveryLineInCrLfAndSplitsBackToTheSameFour)
+{
+    const NameLines names = {"Оля", "", " a, b ", std::string("x\0y", 3)};
+    const std::string text = JoinNameLines(names);
+    EXPECT_EQ(text, std::string("Оля\r\n\r\n a, b \r\nx\0y\r\n", 23));
+    EXPECT_EQ(SplitNameLines(text, true), LinesRead(names.begin(), names.end()));
+    EXPECT_EQ(SplitNameLines(text + "more", false), LinesRead(names.begin(), names.end()));
+}
+
+// What the front ends take from the control table instead of from names:
+// each event raised by exactly one control of the kind that can raise it,
+// one first focus that the keyboard can reach, one control read out.
+TEST(ControlTable, NamesOneControlPerEventOneFirstFocusAndTheAnswerAsReadOut)
+{
+    const std::vector<std::pair<ControlEvent, ControlKind>> raisers
+        = {{ControlEvent::ConfirmNames, ControlKind::Picture}, {ControlEvent::Deal, ControlKind::Button},
+            {ControlEvent::ChooseQuestion, ControlKind::ComboBox}};
+    const auto &rows = WindowControls();
+    for (const auto &[event, kind] : raisers) {
+        std::vector<const ControlRow *> found;
+        for (const ControlRow &row : rows) {
+            if (row.event == event)
+                found.push_back(&row);
+        }
+        ASSERT_EQ(found.size(), 1U) << static_cast<int>(event);
+        EXPECT_EQ(found[0]->kind, kind);
+        EXPECT_GT(found[0]->focusOrder, 0) << found[0]->name;
+    }
+    std::vector<std::string> first;
+    std::vector<std::string> announcing;
+    for (const ControlRow &row : rows) {
+        if (row.firstFocus)
+            first.push_back(row.name + (row.focusOrder > 0 ? "" : " (no focus)"));
+        if (row.announces)
+            announcing.push_back(row.name);
+    }
+    EXPECT_EQ(first, std::vector<std::string>{"Command1"});
+    EXPECT_EQ(announcing, std::vector<std::string>{"Label5"});
+}
+
+TEST(FormEvents, RaiseCallsTheHandlerItsEventNamesAndNoneChangesNothing)
+{
+    using Handler = void (FormEvents::*)();
+    const std::vector<std::pair<ControlEvent, Handler>> events
+        = {{ControlEvent::ConfirmNames, &FormEvents::ConfirmNames}, {ControlEvent::Deal, &FormEvents::Deal},
+            {ControlEvent::ChooseQuestion, &FormEvents::ChooseQuestion}, {ControlEvent::None, nullptr}};
+    for (const auto &[event, handler] : events) {
+        std::array<std::vector<std::string>, 2> logs;
+        for (std::size_t raised = 0; raised < logs.size(); ++raised) {
+            FakeControls controls;
+            ScriptedRandom random(replay::LayoutDraws(9, {7}));
+            FormEvents form(controls, random);
+            form.Load({});
+            form.SelectFigure(2, JacksRank);
+            form.AssignNames();
+            controls.texts["Combo1"] = "Кто меня любит?";
+            controls.log.clear();
+            if (raised == 1)
+                form.Raise(event);
+            else if (handler != nullptr)
+                (form.*handler)();
+            logs[raised] = controls.log;
+        }
+        EXPECT_EQ(logs[1], logs[0]) << static_cast<int>(event);
+        EXPECT_EQ(logs[1].empty(), handler == nullptr) << static_cast<int>(event);
+    }
+}
 
 } // namespace
 } // namespace zarvel::test

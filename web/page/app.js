@@ -35,16 +35,10 @@ const saveSoon = () => {
     pendingSave = setTimeout(save, 300);
 };
 
-// Each event of a control goes to the core's handler of that event.
-const handlers = {
-    Deal: () => reading.deal(),
-    ConfirmNames: () => reading.confirmNames(),
-    ChooseQuestion: () => reading.chooseQuestion(),
-    NameChanged: saveSoon,
-};
-controls.attach((event) => handlers[event]());
+// Each control's event goes to the core's handler of that event.
+const first = controls.attach((event) => reading.raise(event), saveSoon);
 new MenuBar(document.getElementById("menubar"), listOf(core.menuRows()), (row) => {
-    if (row.figure !== 0)
+    if (row.command === core.MenuCommand.PickFigure)
         reading.selectFigure(row.figure, row.rank);
     else
         reading.assignNames();
@@ -52,7 +46,7 @@ new MenuBar(document.getElementById("menubar"), listOf(core.menuRows()), (row) =
 
 reading.load(stored());
 names.watch((lines) => reading.takeStored(wellFormed(lines)));
-document.getElementById("Command1").focus({ focusVisible: false }); // a ring only once the keyboard is used
+first.focus({ focusVisible: false }); // a ring only once the keyboard is used
 
 // Closing a tab or leaving the page never loses a typed name.
 document.addEventListener("visibilitychange", () => { if (document.visibilityState === "hidden") save(); });

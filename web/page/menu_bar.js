@@ -4,8 +4,6 @@
 // Space, Escape, Home, End), as the menubar pattern describes. Once a menu
 // is open the mouse works as on a desktop menu bar, and a command or
 // Escape gives the focus back to the control that had it.
-const Command = { OpenSubmenu: 0, PickFigure: 1, AssignNames: 2 };
-
 export class MenuBar {
     // `bar`: the menu bar, written into the page with its menus, each item
     // named in data-name; `rows`: the core's menu tree; `onCommand(row)`
@@ -15,7 +13,7 @@ export class MenuBar {
         this.onCommand = onCommand;
         for (const row of rows) {
             const item = bar.querySelector(`[data-name="${CSS.escape(row.name)}"]`);
-            if (row.command !== Command.OpenSubmenu)
+            if (!this.submenuOf(item))
                 item.command = row;
             item.addEventListener("click", (event) => {
                 event.preventDefault();

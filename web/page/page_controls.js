@@ -3,8 +3,6 @@
 // event goes to the core, which answers through these operations.
 import { ComboBox } from "./combo_box.js";
 
-const Kind = { Picture: 0, Label: 1, TextBox: 2, ComboBox: 3, Button: 4 };
-
 export class PageControls {
     // `core`: the WebAssembly module; `form`: the Form1 element.
     constructor(core, form) {
@@ -19,25 +17,32 @@ export class PageControls {
     }
 
     // Takes over every control of the core's table, written into the page
-    // by the build, and sends its events to `onEvent`.
-    attach(onEvent) {
+    // by the build: each control's event goes to `raise(event)`, a change
+    // of a name box to `nameChanged()`. Returns the control that takes the
+    // focus first.
+    attach(raise, nameChanged) {
+        let first;
         for (const row of listOf(this.core.controlTable())) {
             const element = document.getElementById(row.name);
             this.elements.set(row.name, element);
             this.shown.set(row.name, row.visible);
-            this.listen(row, element, onEvent);
+            this.listen(row, element, () => raise(row.event), nameChanged);
+            if (row.firstFocus)
+                first = element;
         }
+        return first;
     }
 
-    listen(row, element, onEvent) {
+    listen(row, element, raise, nameChanged) {
+        const Kind = this.core.ControlKind;
         switch (row.kind) {
         case Kind.Picture:
-            if (row.focusOrder > 0) {
-                element.addEventListener("click", () => onEvent("ConfirmNames"));
+            if (row.event !== this.core.ControlEvent.None) {
+                element.addEventListener("click", raise);
                 element.addEventListener("keydown", (event) => {
                     if (event.key === "Enter" || event.key === " ") {
                         event.preventDefault();
-                        onEvent("ConfirmNames");
+                        raise();
                     }
                 });
             }
@@ -45,13 +50,16 @@ export class PageControls {
         case Kind.TextBox:
             // The caret at the end of the text, as in the window's boxes.
             element.setSelectionRange(element.value.length, element.value.length);
-            element.addEventListener("input", () => this.oneLine(row.name, element, onEvent));
+            element.addEventListener("input", () => {
+                this.oneLine(row.name, element);
+                nameChanged();
+            });
             break;
         case Kind.ComboBox:
-            this.combo = new ComboBox(element, () => onEvent("ChooseQuestion"));
+            this.combo = new ComboBox(element, raise);
             break;
         case Kind.Button:
-            element.addEventListener("click", () => onEvent("Deal"));
+            element.addEventListener("click", raise);
             break;
         default:
             break;
@@ -60,7 +68,7 @@ export class PageControls {
 
     // A name is one line, whatever is pasted or dropped into it. A long
     // name goes to the core only when it holds a break.
-    oneLine(name, box, onEvent) {
+    oneLine(name, box) {
         const breaks = [...this.core.lineBreaks].some((c) => box.value.includes(c));
         const line = breaks ? this.core.oneLineName(wellFormed(box.value)) : box.value;
         if (line !== box.value) {
@@ -69,7 +77,6 @@ export class PageControls {
             box.setSelectionRange(end, end);
         }
         this.changed(name);
-        onEvent("NameChanged");
     }
 
     element(name) {
@@ -118,7 +125,8 @@ export class PageControls {
     setCaption(name, caption) { this.element(name).textContent = caption; }
 
     text(name) {
-        return wellFormed(name === "Combo1" ? this.combo.input.value : this.element(name).value);
+        const element = this.element(name);
+        return wellFormed((element === this.combo.element ? this.combo.input : element).value);
     }
 
     textVersion(name) { return this.versions.get(name) ?? 0; }
@@ -131,7 +139,7 @@ export class PageControls {
     changed(name) { this.versions.set(name, this.textVersion(name) + 1); }
 
     appendItem(name, item) {
-        if (name === "Combo1")
+        if (this.element(name) === this.combo.element)
             this.combo.append(item);
     }
 
