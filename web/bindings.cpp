@@ -296,7 +296,7 @@ EMSCRIPTEN_BINDINGS(zarvel)
     emscripten::function("oneLineName", &OneLine);
     emscripten::function("storedLines", &StoredLines);
     emscripten::constant("twipsPerPixel", TwipsPerPixel);
-    emscripten::constant("timerInterval", Timer1IntervalMs);
+    emscripten::constant("timer1IntervalMs", Timer1IntervalMs);
     emscripten::constant("maxNameLength", static_cast<double>(MaxNameLength));
     emscripten::constant("lineBreaks", LineBreakText());
     emscripten::constant("form1Caption", std::string(Form1Caption));

@@ -91,7 +91,13 @@ test("the menu and the whole reading work from the keyboard alone", async () => 
     await page.keyboard.press("Enter");
     await found(page);
     assert.equal(await alt(page, 50), "Валет бубен");
+    // Escape outside a menu, as in the window, where Form1 has no cancel
+    // button: the focus, the answer and the cards stay.
+    const state = () => page.evaluate(() => [document.activeElement.id, document.getElementById("Label5").textContent,
+        document.getElementById("Image50").alt]);
+    const before = await state();
     await page.keyboard.press("Escape");
+    assert.deepEqual(await state(), before);
     await page.close();
 });
 

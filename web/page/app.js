@@ -55,7 +55,7 @@ window.addEventListener("pagehide", save);
 // Timer1: a tick every 50 ms against the clock. As with the window's
 // timer, a late tick comes once, after whatever delayed it, and the next
 // one a whole interval later: late ticks never come in a burst.
-const interval = core.timerInterval;
+const interval = core.timer1IntervalMs;
 let due = performance.now() + interval;
 const tick = () => {
     reading.tick();
