@@ -16,17 +16,27 @@ import { serve } from "../tests/web/site.mjs";
 const root = process.argv[2] ?? "build/web";
 const runs = Number(process.argv[3] ?? 3);
 const site = await serve(root);
-const median = (values) => { const v = [...values].sort((a, b) => a - b); return (v[(v.length - 1) >> 1] + v[v.length >> 1]) / 2; };
+const median = (values) => {
+    const v = [...values].sort((a, b) => a - b);
+    return (v[(v.length - 1) >> 1] + v[v.length >> 1]) / 2;
+};
 
 const Categories = ["performance", "accessibility", "best-practices", "seo"];
 const Metrics = [
-    ["first-contentful-paint", "FCP ms"], ["largest-contentful-paint", "LCP ms"],
-    ["total-blocking-time", "TBT ms"], ["cumulative-layout-shift", "CLS"], ["speed-index", "SI ms"],
+    ["first-contentful-paint", "FCP ms"],
+    ["largest-contentful-paint", "LCP ms"],
+    ["total-blocking-time", "TBT ms"],
+    ["cumulative-layout-shift", "CLS"],
+    ["speed-index", "SI ms"],
 ];
-const Profiles = [["mobile", undefined], ["desktop", desktop]];
+const Profiles = [
+    ["mobile", undefined],
+    ["desktop", desktop],
+];
 
 async function measure(config) {
-    const chrome = await launch({ // its own new user-data folder, removed on kill
+    const chrome = await launch({
+        // its own new user-data folder, removed on kill
         chromePath: "/usr/bin/chromium",
         chromeFlags: ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic"],
     });
@@ -42,8 +52,7 @@ const started = performance.now();
 const results = [];
 for (const [name, config] of Profiles) {
     const reports = [];
-    for (let i = 0; i < runs; ++i)
-        reports.push(await measure(config));
+    for (let i = 0; i < runs; ++i) reports.push(await measure(config));
     results.push([name, reports]);
 }
 await site.stop();
@@ -72,14 +81,18 @@ for (const [name, reports] of results) {
         console.log(`  ${id}:${failing.length === 0 ? " nothing failed" : ""}`);
         for (const audit of failing) {
             const nodes = [...new Set((audit.details?.items ?? []).map((item) => item.node?.selector).filter(Boolean))];
-            console.log(`    ${audit.id} (${audit.score}): ${audit.title}${nodes.length ? ` — ${nodes.join(", ")}` : ""}`);
+            console.log(
+                `    ${audit.id} (${audit.score}): ${audit.title}${nodes.length ? ` — ${nodes.join(", ")}` : ""}`,
+            );
         }
     }
     const element = last.audits["largest-contentful-paint-element"]?.details?.items?.[0]?.items?.[0]?.node;
     // The path alternates positions and names: the names say where it lies, a shadow root included.
-    const where = element?.path.split(",").filter((_, i) => i % 2 === 1).join(" > ");
+    const where = element?.path
+        .split(",")
+        .filter((_, i) => i % 2 === 1)
+        .join(" > ");
     console.log(`  LCP element: ${element ? `${element.snippet} «${element.nodeLabel}» in ${where}` : "not reported"}`);
-    for (const warning of last.runWarnings)
-        console.log(`  warning: ${warning}`);
+    for (const warning of last.runWarnings) console.log(`  warning: ${warning}`);
 }
 console.log(`\n${results.length * runs} loads in ${((performance.now() - started) / 1000).toFixed(0)} s`);

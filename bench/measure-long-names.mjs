@@ -18,18 +18,18 @@ for (const longest of [false, true]) {
     const length = await page.evaluate((longest) => {
         const { core, controls, reading } = window.zarvel;
         const length = longest ? core.maxNameLength : 4;
-        for (const box of ["Text1", "Text2", "Text3", "Text4"])
-            controls.setText(box, "Ж".repeat(length));
+        for (const box of ["Text1", "Text2", "Text3", "Text4"]) controls.setText(box, "Ж".repeat(length));
         reading.selectFigure(1, 1);
         return length;
     }, longest);
     await new Promise((resolve) => setTimeout(resolve, 500));
     const session = await page.createCDPSession();
     await session.send("Performance.enable");
-    const busy = async () => (await session.send("Performance.getMetrics")).metrics.find((m) => m.name === "TaskDuration").value;
+    const busy = async () =>
+        (await session.send("Performance.getMetrics")).metrics.find((m) => m.name === "TaskDuration").value;
     const before = await busy();
     await new Promise((resolve) => setTimeout(resolve, 5000));
-    const idle = (100 * (await busy() - before)) / 5;
+    const idle = (100 * ((await busy()) - before)) / 5;
 
     await page.evaluate(() => {
         window.zarvel.reading.assignNames();
@@ -41,17 +41,23 @@ for (const longest of [false, true]) {
     for (let i = 0; i < 15; ++i) {
         await page.evaluate(() => {
             window.frameAfterKey = new Promise((resolve) => {
-                document.getElementById("Text1").addEventListener("keydown", () => {
-                    const start = performance.now();
-                    requestAnimationFrame(() => setTimeout(() => resolve(performance.now() - start)));
-                }, { once: true });
+                document.getElementById("Text1").addEventListener(
+                    "keydown",
+                    () => {
+                        const start = performance.now();
+                        requestAnimationFrame(() => setTimeout(() => resolve(performance.now() - start)));
+                    },
+                    { once: true },
+                );
             });
         });
         await page.keyboard.press("Backspace");
         keys.push(await page.evaluate(() => window.frameAfterKey));
         await new Promise((resolve) => setTimeout(resolve, 100));
     }
-    console.log(`length=${length} idle_main_thread_busy_pct=${idle.toFixed(2)} key_to_frame_ms=${median(keys).toFixed(2)}`);
+    console.log(
+        `length=${length} idle_main_thread_busy_pct=${idle.toFixed(2)} key_to_frame_ms=${median(keys).toFixed(2)}`,
+    );
     await page.close();
 }
 await browser.close();

@@ -13,7 +13,10 @@ import { launch, serve } from "../tests/web/site.mjs";
 const root = process.argv[2] ?? "build/web";
 const site = await serve(root);
 const browser = await launch();
-const median = (values) => { const v = [...values].sort((a, b) => a - b); return (v[(v.length - 1) >> 1] + v[v.length >> 1]) / 2; };
+const median = (values) => {
+    const v = [...values].sort((a, b) => a - b);
+    return (v[(v.length - 1) >> 1] + v[v.length >> 1]) / 2;
+};
 
 const drawn = [];
 const shown = [];
@@ -24,11 +27,16 @@ for (let i = 0; i < 10; ++i) {
     const servedBefore = site.served();
     await page.goto(site.url);
     await page.waitForFunction(() => window.zarvel !== undefined, { polling: 1 });
-    const [painted, answers] = await page.evaluate(() => [performance.getEntriesByName("first-contentful-paint")[0].startTime, performance.now()]);
+    const [painted, answers] = await page.evaluate(() => [
+        performance.getEntriesByName("first-contentful-paint")[0].startTime,
+        performance.now(),
+    ]);
     drawn.push(painted);
     shown.push(answers);
     if (i === 0) {
-        await page.waitForFunction(async () => (await caches.keys()).length > 0 && (await navigator.serviceWorker.ready).active);
+        await page.waitForFunction(
+            async () => (await caches.keys()).length > 0 && (await navigator.serviceWorker.ready).active,
+        );
         await new Promise((resolve) => setTimeout(resolve, 2000)); // the pictures for the screen are being kept
         transferred = site.served() - servedBefore;
     }
@@ -45,9 +53,8 @@ const dealMicroseconds = await page.evaluate(() => {
     const times = [];
     for (let batch = 0; batch < 10; ++batch) {
         const start = performance.now();
-        for (let i = 0; i < 200; ++i)
-            reading.deal();
-        times.push((performance.now() - start) * 1000 / 200);
+        for (let i = 0; i < 200; ++i) reading.deal();
+        times.push(((performance.now() - start) * 1000) / 200);
     }
     times.sort((a, b) => a - b);
     return (times[4] + times[5]) / 2;
@@ -63,8 +70,7 @@ const clickMilliseconds = await page.evaluate(() => {
     for (let i = 0; i < 50; ++i) {
         reading.replayLayout(2, [1]);
         reading.deal();
-        while (last.hidden)
-            reading.tick();
+        while (last.hidden) reading.tick();
         const start = performance.now();
         button.click();
         times.push(performance.now() - start);
@@ -77,16 +83,17 @@ const clickMilliseconds = await page.evaluate(() => {
 // until the last slot shows, five times.
 const reveals = [];
 for (let i = 0; i < 5; ++i) {
-    reveals.push(await page.evaluate(async () => {
-        const { reading } = window.zarvel;
-        reading.replayLayout(2, [1]);
-        const last = document.getElementById("Image76");
-        const start = performance.now();
-        reading.deal();
-        while (last.hidden)
-            await new Promise((resolve) => requestAnimationFrame(resolve));
-        return performance.now() - start;
-    }));
+    reveals.push(
+        await page.evaluate(async () => {
+            const { reading } = window.zarvel;
+            reading.replayLayout(2, [1]);
+            const last = document.getElementById("Image76");
+            const start = performance.now();
+            reading.deal();
+            while (last.hidden) await new Promise((resolve) => requestAnimationFrame(resolve));
+            return performance.now() - start;
+        }),
+    );
 }
 
 const [build] = await readdir(join(root, "v"));
@@ -95,8 +102,13 @@ console.log(`window drawn (first contentful paint), median of 10 cold loads: ${m
 console.log(`page answers after navigation, median of 10 cold loads: ${median(shown).toFixed(1)} ms`);
 console.log(`WebAssembly module: ${(wasm / 1024).toFixed(1)} KiB`);
 console.log(`first load transferred (page and service worker): ${(transferred / 1024).toFixed(0)} KiB`);
-console.log(`one deal in WebAssembly (with its 31 slot updates), median of 10 × 200: ${dealMicroseconds.toFixed(1)} µs`);
-console.log(`a click on «Раскинуть» over 31 laid cards (deal, 31 slots hidden), median of 50: ${clickMilliseconds.toFixed(2)} ms`);
+console.log(
+    `one deal in WebAssembly (with its 31 slot updates), median of 10 × 200: ${dealMicroseconds.toFixed(1)} µs`,
+);
+console.log(
+    "a click on «Раскинуть» over 31 laid cards (deal, 31 slots hidden), median of 50: " +
+        `${clickMilliseconds.toFixed(2)} ms`,
+);
 console.log(`31-card reveal, median of 5: ${median(reveals).toFixed(0)} ms (31 ticks of 50 ms: 1550)`);
 await browser.close();
 await site.stop();

@@ -14,8 +14,11 @@ const core = await createZarvel({ wasmBinary: await readFile(join(wasmDir, "zarv
 const Kind = core.ControlKind;
 
 const escape = (text) => text.replace(/[&<>"]/g, (c) => `&#${c.charCodeAt(0)};`);
-const attributes = (list) => Object.entries(list).filter(([, v]) => v !== false && v !== undefined)
-    .map(([k, v]) => (v === true ? ` ${k}` : ` ${k}="${escape(String(v))}"`)).join("");
+const attributes = (list) =>
+    Object.entries(list)
+        .filter(([, v]) => v !== false && v !== undefined)
+        .map(([k, v]) => (v === true ? ` ${k}` : ` ${k}="${escape(String(v))}"`))
+        .join("");
 const tag = (name, list, content = "") => `<${name}${attributes(list)}>${content}</${name}>`;
 
 const px = (twips) => twips / core.twipsPerPixel;
@@ -36,8 +39,7 @@ const column = (x) => Math.min(Math.max(Math.floor((x - left) / pitch) + 1, 1), 
 // A control that is no card sits above the cards, below them, or between
 // two rows of them (the names), in the column under its centre.
 const band = (row) => {
-    if (isCard(row))
-        return undefined;
+    if (isCard(row)) return undefined;
     const middle = px(row.top + row.height / 2);
     return middle < top ? "top" : middle > bottom ? "bottom" : "names";
 };
@@ -46,29 +48,72 @@ function control(row) {
     const common = { id: row.name, hidden: !row.visible || row.kind === Kind.Picture, "data-band": band(row) };
     const named = row.accessibleName && row.kind !== Kind.ComboBox ? row.accessibleName : undefined;
     switch (row.kind) {
-    case Kind.Picture: {
-        const button = row.event !== core.ControlEvent.None; // the confirm picture is a button for the keyboard and screen readers
-        return `<img${attributes({ ...common, class: "picture", alt: "", draggable: "false", "data-picture": "0",
-            "data-own": own.has(row.imageNumber) ? row.imageNumber : undefined, role: button ? "button" : undefined,
-            tabindex: button ? 0 : undefined })}>`;
-    }
-    case Kind.Label: {
-        const live = row.announces; // the answer is read out when it appears
-        return tag("div", { ...common, class: "label", role: live ? "status" : undefined, "aria-live": live ? "polite" : undefined }, escape(row.text));
-    }
-    case Kind.TextBox:
-        return `<input${attributes({ ...common, type: "text", class: "textbox", value: row.text, maxlength: core.maxNameLength,
-            spellcheck: "false", autocomplete: "off", "aria-label": named })}>`;
-    case Kind.ComboBox: {
-        const list = `${row.name}-list`;
-        return tag("div", { ...common, class: "combo" },
-            `<input${attributes({ type: "text", value: row.text, autocomplete: "off", spellcheck: "false", role: "combobox",
-                "aria-label": row.accessibleName, "aria-autocomplete": "none", "aria-expanded": "false", "aria-controls": list })}>`
-            + tag("button", { type: "button", tabindex: -1, "aria-label": "Список вопросов" }, "▾")
-            + tag("ul", { id: list, role: "listbox", "aria-label": row.accessibleName, tabindex: -1, hidden: true }));
-    }
-    default:
-        return tag("button", { ...common, type: "button", class: "button" }, escape(row.text));
+        case Kind.Picture: {
+            // The confirm picture is a button for the keyboard and screen readers.
+            const button = row.event !== core.ControlEvent.None;
+            return `<img${attributes({
+                ...common,
+                class: "picture",
+                alt: "",
+                draggable: "false",
+                "data-picture": "0",
+                "data-own": own.has(row.imageNumber) ? row.imageNumber : undefined,
+                role: button ? "button" : undefined,
+                tabindex: button ? 0 : undefined,
+            })}>`;
+        }
+        case Kind.Label: {
+            const live = row.announces; // the answer is read out when it appears
+            return tag(
+                "div",
+                {
+                    ...common,
+                    class: "label",
+                    role: live ? "status" : undefined,
+                    "aria-live": live ? "polite" : undefined,
+                },
+                escape(row.text),
+            );
+        }
+        case Kind.TextBox:
+            return `<input${attributes({
+                ...common,
+                type: "text",
+                class: "textbox",
+                value: row.text,
+                maxlength: core.maxNameLength,
+                spellcheck: "false",
+                autocomplete: "off",
+                "aria-label": named,
+            })}>`;
+        case Kind.ComboBox: {
+            const list = `${row.name}-list`;
+            return tag(
+                "div",
+                { ...common, class: "combo" },
+                `<input${attributes({
+                    type: "text",
+                    value: row.text,
+                    autocomplete: "off",
+                    spellcheck: "false",
+                    role: "combobox",
+                    "aria-label": row.accessibleName,
+                    "aria-autocomplete": "none",
+                    "aria-expanded": "false",
+                    "aria-controls": list,
+                })}>` +
+                    tag("button", { type: "button", tabindex: -1, "aria-label": "Список вопросов" }, "▾") +
+                    tag("ul", {
+                        id: list,
+                        role: "listbox",
+                        "aria-label": row.accessibleName,
+                        tabindex: -1,
+                        hidden: true,
+                    }),
+            );
+        }
+        default:
+            return tag("button", { ...common, type: "button", class: "button" }, escape(row.text));
     }
 }
 
@@ -76,9 +121,13 @@ function control(row) {
 // (the cards in a box of their own), then the others in their focus order.
 // Each control's z-index keeps the table's drawing order.
 const focused = rows.filter((r) => r.focusOrder > 0).sort((a, b) => a.focusOrder - b.focusOrder);
-const form = tag("div", { class: "cards" }, rows.filter(isCard).map(control).join(""))
-    + rows.filter((r) => r.focusOrder === 0 && !isCard(r)).map(control).join("")
-    + focused.map(control).join("");
+const form =
+    tag("div", { class: "cards" }, rows.filter(isCard).map(control).join("")) +
+    rows
+        .filter((r) => r.focusOrder === 0 && !isCard(r))
+        .map(control)
+        .join("") +
+    focused.map(control).join("");
 
 // The menu tree as nested lists, each item named in data-name.
 function menu(items, level) {
@@ -86,26 +135,47 @@ function menu(items, level) {
     while (items.length > 0 && items[0].level === level) {
         const row = items.shift();
         const submenu = items.length > 0 && items[0].level > level;
-        const item = tag("a", { role: "menuitem", tabindex: -1, "data-name": row.name, "aria-haspopup": submenu ? "true" : undefined,
-            "aria-expanded": submenu ? "false" : undefined }, escape(row.caption));
-        const inner = submenu ? tag("ul", { role: "menu", "aria-label": row.caption, hidden: true }, menu(items, level + 1)) : "";
+        const item = tag(
+            "a",
+            {
+                role: "menuitem",
+                tabindex: -1,
+                "data-name": row.name,
+                "aria-haspopup": submenu ? "true" : undefined,
+                "aria-expanded": submenu ? "false" : undefined,
+            },
+            escape(row.caption),
+        );
+        const inner = submenu
+            ? tag("ul", { role: "menu", "aria-label": row.caption, hidden: true }, menu(items, level + 1))
+            : "";
         markup += tag("li", { role: "none" }, item + inner);
     }
     return markup;
 }
 const bar = menu(Array.from(core.menuRows()), 0);
 
-const places = rows.map((r) => `#${r.name} { --x: ${px(r.left)}; --y: ${px(r.top)}; --w: ${px(r.width)}; --h: ${px(r.height)}; z-index: ${r.depth};`
-    + (band(r) ? ` --column: ${column(px(r.left + r.width / 2))};` : "") + " }");
+const places = rows.map(
+    (r) =>
+        `#${r.name} { --x: ${px(r.left)}; --y: ${px(r.top)}; ` +
+        `--w: ${px(r.width)}; --h: ${px(r.height)}; z-index: ${r.depth};` +
+        (band(r) ? ` --column: ${column(px(r.left + r.width / 2))};` : "") +
+        " }",
+);
 // The style sheet goes into the page, its fonts under the build's folder.
 const sheet = join(stage, "style.css");
 const area = core.clientArea();
-const style = [(await readFile(sheet, "utf8")).replaceAll('url("fonts/', 'url("__BUILD__/fonts/')
-    .replaceAll("__NARROW__", `${px(area.width) - 0.02}px`), // narrower than the window
+const style = [
+    (await readFile(sheet, "utf8"))
+        .replaceAll('url("fonts/', 'url("__BUILD__/fonts/')
+        .replaceAll("__NARROW__", `${px(area.width) - 0.02}px`), // narrower than the window
     "/* Written by the build from the core's table. */",
     `:root { --width: ${px(area.width)}; --height: ${px(area.height)}; }`,
-    `#Form1 { --left: ${left}; --top: ${top}; --table-width: ${right - left}; --table-height: ${bottom - top}; --columns: ${columns}; }`,
-    ...places, ""].join("\n");
+    `#Form1 { --left: ${left}; --top: ${top}; --table-width: ${right - left}; ` +
+        `--table-height: ${bottom - top}; --columns: ${columns}; }`,
+    ...places,
+    "",
+].join("\n");
 await rm(sheet);
 
 const page = join(stage, "index.html");

@@ -13,22 +13,43 @@ import { launch, menu, open, serve, text } from "./site.mjs";
 const root = process.env.ZARVEL_SITE;
 const source = join(dirname(fileURLToPath(import.meta.url)), "../..");
 let browser;
-before(async () => { browser = await launch(); });
+before(async () => {
+    browser = await launch();
+});
 after(() => browser.close());
 
 // A fresh origin serving the site, and a page of it; both go when the test ends.
 async function visit(t, host = {}) {
     const site = await serve(root, host);
     const page = await open(browser, site.url);
-    t.after(async () => { await page.close(); await site.stop(); });
+    t.after(async () => {
+        await page.close();
+        await site.stop();
+    });
     return { site, page };
 }
 
-const controlled = (page) => page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 20000 });
+const controlled = (page) =>
+    page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 20000 });
 // The builds (v/<hash>/) that the page's files came from.
-const builds = (page) => page.evaluate(() => [...new Set(performance.getEntriesByType("resource")
-    .map((e) => /\/v\/(\w+)\//.exec(e.name)?.[1]).filter(Boolean))]);
-const input = (page, id, value) => page.$eval(`#${id}`, (e, v) => { e.value = v; e.dispatchEvent(new Event("input")); }, value);
+const builds = (page) =>
+    page.evaluate(() => [
+        ...new Set(
+            performance
+                .getEntriesByType("resource")
+                .map((e) => /\/v\/(\w+)\//.exec(e.name)?.[1])
+                .filter(Boolean),
+        ),
+    ]);
+const input = (page, id, value) =>
+    page.$eval(
+        `#${id}`,
+        (e, v) => {
+            e.value = v;
+            e.dispatchEvent(new Event("input"));
+        },
+        value,
+    );
 const value = (page, id) => page.$eval(`#${id}`, (e) => e.value);
 
 test("a new build behind a caching host arrives within two reloads, never mixed with the old", async (t) => {
@@ -53,7 +74,9 @@ test("a new build behind a caching host arrives within two reloads, never mixed 
 
 test("the service worker leaves the origin's other pages to the network", async (t) => {
     let version = 0;
-    const { site, page } = await visit(t, { pages: { "/other/data.json": () => String(++version), "/other/page.html": () => `<p>${++version}</p>` } });
+    const { site, page } = await visit(t, {
+        pages: { "/other/data.json": () => String(++version), "/other/page.html": () => `<p>${++version}</p>` },
+    });
     await controlled(page);
     const data = () => page.evaluate(() => fetch("other/data.json?a=2", { cache: "no-store" }).then((r) => r.text()));
     assert.notEqual(await data(), await data());
@@ -73,7 +96,10 @@ test("after one visit at 1x the page works offline at 2x: pictures of both densi
     await page.evaluate(() => window.zarvel.reading.replayLayout(9, [37]));
     await menu(page, "Гадание", "Гадание_девушки", "Девушки_на_4_вальта", "На_вальтов_дама_вини");
     await page.click("#Command1");
-    await page.waitForFunction(() => document.getElementById("Image50").complete && !document.getElementById("Image50").hidden, { timeout: 10000 });
+    await page.waitForFunction(
+        () => document.getElementById("Image50").complete && !document.getElementById("Image50").hidden,
+        { timeout: 10000 },
+    );
     assert.match(await page.$eval("#Image50", (e) => e.currentSrc), /@2x\.png$/);
     assert.equal(await page.$eval("#Image50", (e) => e.naturalWidth), 71, "drawn at its own size");
     await page.close();
@@ -82,7 +108,16 @@ test("after one visit at 1x the page works offline at 2x: pictures of both densi
 test("a page that cannot start says why in Russian", async () => {
     const [build] = await readdir(join(root, "v"));
     const cases = [
-        { host: { pages: { [`/v/${build}/zarvel.wasm`]: () => { throw new Error("gone"); } } }, says: /zarvel\.wasm \(ответ 404\)/ },
+        {
+            host: {
+                pages: {
+                    [`/v/${build}/zarvel.wasm`]: () => {
+                        throw new Error("gone");
+                    },
+                },
+            },
+            says: /zarvel\.wasm \(ответ 404\)/,
+        },
         { host: { types: { ".mjs": "text/plain" } }, says: /zarvel\.mjs с типом «text\/plain»/ },
         { file: true, says: /make web/ },
     ];
@@ -109,11 +144,15 @@ test("two tabs: a name changed in one reaches the other, and neither writes back
     const a = await open(browser, site.url);
     const b = await open(browser, site.url);
     await input(b, "Text2", "Оля");
-    await a.waitForFunction(() => document.getElementById("Text2").value === "Оля", { polling: 50 }); // a background tab draws no frames
+    // A background tab draws no frames: poll.
+    await a.waitForFunction(() => document.getElementById("Text2").value === "Оля", { polling: 50 });
     await input(a, "Text1", "Аня");
     await input(b, "Text3", "Вера");
     // Each tab leaves in turn, as tabs are closed one after the other.
-    for (const [tab, other, id, name] of [[a, b, "Text1", "Аня"], [b, a, "Text3", "Вера"]]) {
+    for (const [tab, other, id, name] of [
+        [a, b, "Text1", "Аня"],
+        [b, a, "Text3", "Вера"],
+    ]) {
         await tab.evaluate(() => window.dispatchEvent(new Event("pagehide")));
         await other.waitForFunction((i, n) => document.getElementById(i).value === n, { polling: 50 }, id, name);
     }
@@ -127,7 +166,10 @@ test("two tabs: a name changed in one reaches the other, and neither writes back
 test("a lone surrogate, stored or typed, reaches the core as U+FFFD", async (t) => {
     const site = await serve(root);
     const page = await browser.newPage();
-    t.after(async () => { await page.close(); await site.stop(); });
+    t.after(async () => {
+        await page.close();
+        await site.stop();
+    });
     await page.evaluateOnNewDocument(() => localStorage.setItem("zarvel.names", "\uD83D\r\nБорис\r\nВера\r\nГлеб\r\n"));
     await page.goto(site.url);
     await page.waitForFunction(() => window.zarvel !== undefined);
@@ -141,12 +183,12 @@ test("a lone surrogate, stored or typed, reaches the core as U+FFFD", async (t) 
 test("after a 400 ms stall the late tick comes once, not in a burst", async (t) => {
     const { page } = await visit(t);
     const laid = await page.evaluate(async () => {
-        const shown = () => [...Array(31).keys()].filter((i) => !document.getElementById(`Image${46 + i}`).hidden).length;
+        const shown = () =>
+            [...Array(31).keys()].filter((i) => !document.getElementById(`Image${46 + i}`).hidden).length;
         window.zarvel.reading.selectFigure(1, 1);
         window.zarvel.reading.replayLayout(2, [1]);
         window.zarvel.reading.deal();
-        while (shown() < 3)
-            await new Promise((resolve) => setTimeout(resolve, 5));
+        while (shown() < 3) await new Promise((resolve) => setTimeout(resolve, 5));
         const before = shown();
         for (const end = performance.now() + 400; performance.now() < end;);
         await new Promise((resolve) => setTimeout(resolve, 35));
@@ -157,8 +199,10 @@ test("after a 400 ms stall the late tick comes once, not in a burst", async (t) 
 
 test("the mouse on an open menu: hovering switches menus and opens submenus, one highlighted path", async (t) => {
     const { page } = await visit(t);
-    const highlighted = () => page.$$eval("[role=menuitem]", (all) => all
-        .filter((e) => getComputedStyle(e).backgroundColor === "rgb(56, 116, 216)").map((e) => e.dataset.name));
+    const highlighted = () =>
+        page.$$eval("[role=menuitem]", (all) =>
+            all.filter((e) => getComputedStyle(e).backgroundColor === "rgb(56, 116, 216)").map((e) => e.dataset.name),
+        );
     await menu(page, "Гадание");
     await page.hover('[data-name="Гадание_девушки"]');
     assert.deepEqual(await highlighted(), ["Гадание", "Гадание_девушки"]);
@@ -166,7 +210,7 @@ test("the mouse on an open menu: hovering switches menus and opens submenus, one
     assert.deepEqual(await highlighted(), ["Гадание", "Гадание_девушки", "Девушки_на_4_короля"]);
     await page.hover('[data-name="Назначить_имена"]');
     assert.deepEqual(await highlighted(), ["Назначить_имена"]);
-    assert.equal(await page.$$eval('[role=menu]:not([hidden])', (open) => open.length), 0);
+    assert.equal(await page.$$eval("[role=menu]:not([hidden])", (open) => open.length), 0);
 });
 
 test("focus returns after a menu command and follows the window's tab order", async (t) => {
@@ -194,15 +238,19 @@ test("make web's server forbids framing and sends the right types", async () => 
     const server = spawn(join(source, "scripts/serve-web"), [root, "0"]);
     // The address, however the server's output comes in pieces.
     let said = "";
-    const url = await new Promise((resolve) => server.stdout.on("data", (d) => {
-        said += d;
-        const address = /http:\S+\//.exec(said);
-        if (address)
-            resolve(address[0]);
-    }));
+    const url = await new Promise((resolve) =>
+        server.stdout.on("data", (d) => {
+            said += d;
+            const address = /http:\S+\//.exec(said);
+            if (address) resolve(address[0]);
+        }),
+    );
     try {
         const [build] = await readdir(join(root, "v"));
-        for (const [file, type] of [["zarvel.mjs", "text/javascript"], ["zarvel.wasm", "application/wasm"]]) {
+        for (const [file, type] of [
+            ["zarvel.mjs", "text/javascript"],
+            ["zarvel.wasm", "application/wasm"],
+        ]) {
             const response = await fetch(`${url}v/${build}/${file}`);
             assert.equal(response.headers.get("Content-Type"), type);
             assert.equal(response.headers.get("X-Content-Type-Options"), "nosniff");

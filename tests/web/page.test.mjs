@@ -11,13 +11,21 @@ const root = process.env.ZARVEL_SITE;
 const places = process.env.ZARVEL_PLACES;
 let site;
 let browser;
-before(async () => { site = await serve(root); browser = await launch(); });
-after(async () => { await browser.close(); await site.stop(); });
-
+before(async () => {
+    site = await serve(root);
+    browser = await launch();
+});
+after(async () => {
+    await browser.close();
+    await site.stop();
+});
 
 test("every control stands at its place, as in the desktop window", async () => {
     const page = await open(browser, site.url, { width: 1024, height: 700 });
-    const rows = (await readFile(places, "utf8")).split("\n").filter((l) => l && !l.startsWith("#")).map((l) => l.split("\t"));
+    const rows = (await readFile(places, "utf8"))
+        .split("\n")
+        .filter((l) => l && !l.startsWith("#"))
+        .map((l) => l.split("\t"));
     const found = await page.evaluate((rows) => {
         const form = document.getElementById("Form1").getBoundingClientRect();
         return rows.map(([name]) => {
@@ -27,11 +35,21 @@ test("every control stands at its place, as in the desktop window", async () => 
             return [name, r.left - form.left, r.top - form.top, r.width, r.height].join(" ");
         });
     }, rows);
-    assert.deepEqual(found, rows.map(([name, ...twips]) => [name, ...twips.map((t) => Number(t) / 15)].join(" ")));
+    assert.deepEqual(
+        found,
+        rows.map(([name, ...twips]) => [name, ...twips.map((t) => Number(t) / 15)].join(" ")),
+    );
     // The window's colours and size, with «Раскинуть» focused but no focus
     // ring until the keyboard is used.
-    assert.deepEqual(await page.evaluate(() => [getComputedStyle(document.body).backgroundColor, document.getElementById("window").offsetHeight,
-        document.activeElement.id, document.activeElement.matches(":focus-visible")]), ["rgb(239, 239, 239)", 554, "Command1", false]);
+    assert.deepEqual(
+        await page.evaluate(() => [
+            getComputedStyle(document.body).backgroundColor,
+            document.getElementById("window").offsetHeight,
+            document.activeElement.id,
+            document.activeElement.matches(":focus-visible"),
+        ]),
+        ["rgb(239, 239, 239)", 554, "Command1", false],
+    );
     assert.equal(await page.title(), "Zarvel");
     assert.equal(await page.$eval("html", (e) => e.lang), "ru");
     assert.equal(await page.$$eval("[id^=Image]", (all) => all.length), 77);
@@ -72,8 +90,7 @@ test("a card that never turns up: 31 backs and the not-dealt answer; typing neve
     await page.click("#Command1");
     await answered(page, "-Не выпало");
     assert.equal(await text(page, "Label5"), "кто ревнует?-Не выпало");
-    for (let n = 46; n <= 76; ++n)
-        assert.equal(await alt(page, n), "Рубашка", `Image${n}`);
+    for (let n = 46; n <= 76; ++n) assert.equal(await alt(page, n), "Рубашка", `Image${n}`);
     await page.close();
 });
 
@@ -81,9 +98,22 @@ test("the menu and the whole reading work from the keyboard alone", async () => 
     const page = await open(browser, site.url);
     await page.evaluate(() => window.zarvel.reading.replayLayout(9, [16]));
     await page.focus('[data-name="Гадание"]');
-    for (const key of ["Enter", "ArrowDown", "ArrowRight", "ArrowRight", "ArrowDown", "ArrowRight", "ArrowDown", "Enter"])
+    for (const key of [
+        "Enter",
+        "ArrowDown",
+        "ArrowRight",
+        "ArrowRight",
+        "ArrowDown",
+        "ArrowRight",
+        "ArrowDown",
+        "Enter",
+    ])
         await page.keyboard.press(key); // Парня › На 4 дамы › Вы-валет › Валет-буби-молодой
-    assert.equal(await page.evaluate(() => document.querySelector('[role="menu"]:not([hidden])')), null, "menus closed");
+    assert.equal(
+        await page.evaluate(() => document.querySelector('[role="menu"]:not([hidden])')),
+        null,
+        "menus closed",
+    );
     await page.focus("#Combo1 input");
     await page.keyboard.press("ArrowDown");
     assert.equal(await text(page, "Label5"), "Кто меня любит?");
@@ -93,15 +123,22 @@ test("the menu and the whole reading work from the keyboard alone", async () => 
     assert.equal(await alt(page, 50), "Валет бубен");
     // Escape outside a menu, as in the window, where Form1 has no cancel
     // button: the focus, the answer and the cards stay.
-    const state = () => page.evaluate(() => [document.activeElement.id, document.getElementById("Label5").textContent,
-        document.getElementById("Image50").alt]);
+    const state = () =>
+        page.evaluate(() => [
+            document.activeElement.id,
+            document.getElementById("Label5").textContent,
+            document.getElementById("Image50").alt,
+        ]);
     const before = await state();
     await page.keyboard.press("Escape");
     assert.deepEqual(await state(), before);
     await page.close();
 });
 
-test("names come back after a reload; garbage is silently replaced; a failing storage gives a notice until a save succeeds", async () => {
+const storageCase =
+    "names come back after a reload; garbage is silently replaced; " +
+    "a failing storage gives a notice until a save succeeds";
+test(storageCase, async () => {
     let page = await open(browser, site.url);
     await menu(page, "Гадание", "Гадание_девушки", "Девушки_на_4_вальта", "на_вальтов_дама_крести", "Назначить_имена");
     await page.click("#Text3", { clickCount: 3 });
@@ -124,8 +161,7 @@ test("names come back after a reload; garbage is silently replaced; a failing st
     await page.evaluateOnNewDocument(() => {
         const setItem = Storage.prototype.setItem;
         Storage.prototype.setItem = function (...item) {
-            if (window.full)
-                throw new DOMException("full", "QuotaExceededError");
+            if (window.full) throw new DOMException("full", "QuotaExceededError");
             setItem.apply(this, item);
         };
         window.full = true;
@@ -137,8 +173,13 @@ test("names come back after a reload; garbage is silently replaced; a failing st
     await page.waitForFunction(() => /не сохранены/.test(document.getElementById("notice").textContent));
     await page.click("#Image45");
     assert.equal(await text(page, "Label1"), "Имяx");
-    await page.evaluate(() => { window.full = false; });
-    await page.$eval("#Text2", (e) => { e.value += "y"; e.dispatchEvent(new Event("input")); });
+    await page.evaluate(() => {
+        window.full = false;
+    });
+    await page.$eval("#Text2", (e) => {
+        e.value += "y";
+        e.dispatchEvent(new Event("input"));
+    });
     await page.waitForFunction(() => document.getElementById("notice").textContent === "");
     await page.close();
 });
@@ -160,7 +201,9 @@ test("axe-core finds nothing serious at start or after a reading", async () => {
     const check = async () => {
         await page.evaluate(axe);
         const result = await page.evaluate(() => window.axe.run());
-        return result.violations.filter((v) => v.impact === "serious" || v.impact === "critical").map((v) => `${v.id}: ${v.help}`);
+        return result.violations
+            .filter((v) => v.impact === "serious" || v.impact === "critical")
+            .map((v) => `${v.id}: ${v.help}`);
     };
     assert.deepEqual(await check(), []);
     await page.evaluate(() => window.zarvel.reading.replayLayout(9, [7]));

@@ -11,12 +11,26 @@ await page.goto(site.url);
 await page.waitForFunction(() => window.zarvel !== undefined);
 // The same reading as the desktop screenshot: the queen of hearts turns up
 // seventh, in the second column.
-await page.evaluate(() => window.zarvel.reading.replayLayout(24, [12, 25, 33, 4, 19, 7, 14, 29, 2, 35, 11, 24, 39, 5, 16,
-    21, 32, 13, 3, 27, 31, 15, 22, 34, 1, 17, 26, 37, 9, 23, 36, 13, 6, 3, 19, 5, 12, 2]));
+await page.evaluate(() =>
+    window.zarvel.reading.replayLayout(
+        24,
+        [
+            12, 25, 33, 4, 19, 7, 14, 29, 2, 35, 11, 24, 39, 5, 16, 21, 32, 13, 3, 27, 31, 15, 22, 34, 1, 17, 26, 37, 9,
+            23, 36, 13, 6, 3, 19, 5, 12, 2,
+        ],
+    ),
+);
 for (const name of ["Гадание", "Гадание_девушки", "Девушки_на_4_короля", "На_королей_дама_черви", "Назначить_имена"])
     await page.tap(`[data-name="${name}"]`);
-for (const [box, name] of [["Text1", "Андрей"], ["Text2", "Борис"], ["Text3", "Виктор"], ["Text4", "Глеб"]]) {
-    await page.$eval(`#${box}`, (e) => { e.value = ""; });
+for (const [box, name] of [
+    ["Text1", "Андрей"],
+    ["Text2", "Борис"],
+    ["Text3", "Виктор"],
+    ["Text4", "Глеб"],
+]) {
+    await page.$eval(`#${box}`, (e) => {
+        e.value = "";
+    });
     await page.type(`#${box}`, name);
 }
 await page.tap("#Image45");

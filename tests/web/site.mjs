@@ -7,9 +7,16 @@ import { extname, join, normalize } from "node:path";
 import puppeteer from "puppeteer-core";
 
 const Types = {
-    ".html": "text/html; charset=utf-8", ".js": "text/javascript", ".mjs": "text/javascript",
-    ".css": "text/css", ".wasm": "application/wasm", ".png": "image/png", ".svg": "image/svg+xml",
-    ".woff2": "font/woff2", ".webmanifest": "application/manifest+json", ".txt": "text/plain",
+    ".html": "text/html; charset=utf-8",
+    ".js": "text/javascript",
+    ".mjs": "text/javascript",
+    ".css": "text/css",
+    ".wasm": "application/wasm",
+    ".png": "image/png",
+    ".svg": "image/svg+xml",
+    ".woff2": "font/woff2",
+    ".webmanifest": "application/manifest+json",
+    ".txt": "text/plain",
 };
 
 // `host.types` overrides the type table, `host.headers` adds headers to
@@ -20,12 +27,18 @@ export async function serve(root, host = {}) {
     const types = { ...Types, ...host.types };
     const site = { root };
     const server = createServer(async (request, response) => {
-        const path = normalize(decodeURIComponent(new URL(request.url, "http://x").pathname)).replace(/^(\.\.[/\\])+/, "");
+        const path = normalize(decodeURIComponent(new URL(request.url, "http://x").pathname)).replace(
+            /^(\.\.[/\\])+/,
+            "",
+        );
         const file = join(site.root, path.endsWith("/") ? `${path}index.html` : path);
         try {
             const own = host.pages?.[path];
             const body = own ? Buffer.from(own()) : await readFile(file);
-            response.writeHead(200, { "Content-Type": types[extname(file)] ?? "application/octet-stream", ...host.headers });
+            response.writeHead(200, {
+                "Content-Type": types[extname(file)] ?? "application/octet-stream",
+                ...host.headers,
+            });
             response.end(body);
             served += body.length;
         } catch {
@@ -37,15 +50,26 @@ export async function serve(root, host = {}) {
     return Object.assign(site, {
         url: `http://127.0.0.1:${server.address().port}/`,
         served: () => served,
-        stop: () => new Promise((r) => { server.close(r); server.closeAllConnections(); }),
+        stop: () =>
+            new Promise((r) => {
+                server.close(r);
+                server.closeAllConnections();
+            }),
     });
 }
 
 export function launch() {
     return puppeteer.launch({
         executablePath: "/usr/bin/chromium",
-        args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run", "--disable-background-networking",
-               "--disable-component-update", "--disable-sync"],
+        args: [
+            "--no-sandbox",
+            "--disable-gpu",
+            "--disable-quic",
+            "--no-first-run",
+            "--disable-background-networking",
+            "--disable-component-update",
+            "--disable-sync",
+        ],
     });
 }
 
@@ -61,6 +85,10 @@ export async function open(browser, url, viewport = { width: 800, height: 620 })
 // What a person sees and does on a page.
 export const text = (page, id) => page.$eval(`#${id}`, (e) => e.textContent);
 export const alt = (page, n) => page.$eval(`#Image${n}`, (e) => (e.hidden ? null : e.alt));
-export const menu = async (page, ...names) => { for (const name of names) await page.click(`[data-name="${name}"]`); };
-export const found = (page) => page.waitForFunction(() => window.zarvel.reading.revealState() === 0, { timeout: 10000 });
-export const answered = (page, ending) => page.waitForFunction((e) => document.getElementById("Label5").textContent.endsWith(e), { timeout: 10000 }, ending);
+export const menu = async (page, ...names) => {
+    for (const name of names) await page.click(`[data-name="${name}"]`);
+};
+export const found = (page) =>
+    page.waitForFunction(() => window.zarvel.reading.revealState() === 0, { timeout: 10000 });
+export const answered = (page, ending) =>
+    page.waitForFunction((e) => document.getElementById("Label5").textContent.endsWith(e), { timeout: 10000 }, ending);

@@ -23,7 +23,10 @@ before(async () => {
     browser = await launch();
     axe = await readFile(createRequire(import.meta.url).resolve("axe-core/axe.min.js"), "utf8");
 });
-after(async () => { await browser.close(); await site.stop(); });
+after(async () => {
+    await browser.close();
+    await site.stop();
+});
 
 // The targets matching `selector` (by default all but an open list's or
 // menu's, which cover what is under them), each brought into view: what
@@ -31,36 +34,48 @@ after(async () => { await browser.close(); await site.stop(); });
 // outside the menus and lists on the screen at the end, and whether the
 // page scrolls sideways.
 const Controls = "#menubar > li > [role=menuitem], #Form1 input, #Form1 button, #Form1 [tabindex='0']";
-const faults = (page, selector = Controls) => page.evaluate((selector, controls) => {
-    const targets = [...document.querySelectorAll(selector)].filter((e) => e.getClientRects().length > 0);
-    const name = (e) => e.id || e.dataset.name || e.textContent;
-    const hit = (e, r) => e.contains(document.elementFromPoint(r.x + r.width / 2, r.y + r.height / 2));
-    const found = [];
-    for (const e of targets) {
-        e.scrollIntoView({ block: "nearest", inline: "nearest" });
-        const r = e.getBoundingClientRect();
-        if (r.width < 44 || r.height < 44)
-            found.push(`${name(e)} is ${r.width} × ${r.height}`);
-        if (!hit(e, r))
-            found.push(`${name(e)} is covered at its centre`);
-    }
-    const onTop = targets.filter((e) => e.matches(controls)).map((e) => [e, e.getBoundingClientRect()])
-        .filter(([e, r]) => r.top >= 0 && r.bottom <= innerHeight && hit(e, r));
-    for (const [i, [a, ra]] of onTop.entries()) {
-        for (const [b, rb] of onTop.slice(i + 1)) {
-            if (ra.left < rb.right - 0.5 && rb.left < ra.right - 0.5 && ra.top < rb.bottom - 0.5 && rb.top < ra.bottom - 0.5)
-                found.push(`${name(a)} overlaps ${name(b)}`);
-        }
-    }
-    if (document.documentElement.scrollWidth > innerWidth)
-        found.push(`the page is ${document.documentElement.scrollWidth} wide`);
-    return found;
-}, selector, Controls);
+const faults = (page, selector = Controls) =>
+    page.evaluate(
+        (selector, controls) => {
+            const targets = [...document.querySelectorAll(selector)].filter((e) => e.getClientRects().length > 0);
+            const name = (e) => e.id || e.dataset.name || e.textContent;
+            const hit = (e, r) => e.contains(document.elementFromPoint(r.x + r.width / 2, r.y + r.height / 2));
+            const found = [];
+            for (const e of targets) {
+                e.scrollIntoView({ block: "nearest", inline: "nearest" });
+                const r = e.getBoundingClientRect();
+                if (r.width < 44 || r.height < 44) found.push(`${name(e)} is ${r.width} × ${r.height}`);
+                if (!hit(e, r)) found.push(`${name(e)} is covered at its centre`);
+            }
+            const onTop = targets
+                .filter((e) => e.matches(controls))
+                .map((e) => [e, e.getBoundingClientRect()])
+                .filter(([e, r]) => r.top >= 0 && r.bottom <= innerHeight && hit(e, r));
+            for (const [i, [a, ra]] of onTop.entries()) {
+                for (const [b, rb] of onTop.slice(i + 1)) {
+                    if (
+                        ra.left < rb.right - 0.5 &&
+                        rb.left < ra.right - 0.5 &&
+                        ra.top < rb.bottom - 0.5 &&
+                        rb.top < ra.bottom - 0.5
+                    )
+                        found.push(`${name(a)} overlaps ${name(b)}`);
+                }
+            }
+            if (document.documentElement.scrollWidth > innerWidth)
+                found.push(`the page is ${document.documentElement.scrollWidth} wide`);
+            return found;
+        },
+        selector,
+        Controls,
+    );
 
 const serious = async (page) => {
     await page.evaluate(axe);
     const result = await page.evaluate(() => window.axe.run(document, { rules: { "target-size": { enabled: true } } }));
-    return result.violations.filter((v) => v.impact === "serious" || v.impact === "critical").map((v) => `${v.id}: ${v.help}`);
+    return result.violations
+        .filter((v) => v.impact === "serious" || v.impact === "critical")
+        .map((v) => `${v.id}: ${v.help}`);
 };
 
 for (const screen of Screens) {
@@ -79,7 +94,12 @@ for (const screen of Screens) {
         assert.deepEqual(await faults(page, "[role=menuitem]"), [], "the touch menu's deepest level");
         await press('[data-name="Король_крести_богатый"]');
         await press('[data-name="Назначить_имена"]');
-        for (const [box, name] of [["Text1", "Оля"], ["Text2", "Ольга"], ["Text3", "Аня"], ["Text4", "Вера"]]) {
+        for (const [box, name] of [
+            ["Text1", "Оля"],
+            ["Text2", "Ольга"],
+            ["Text3", "Аня"],
+            ["Text4", "Вера"],
+        ]) {
             await press(`#${box}`);
             await page.$eval(`#${box}`, (e) => e.select());
             await page.keyboard.type(name);
@@ -88,7 +108,11 @@ for (const screen of Screens) {
         await press("#Image45");
         await press("#Combo1 button");
         if (screen.hasTouch)
-            assert.equal(await page.evaluate(() => document.activeElement.tagName), "UL", "the list, and no text field, has the focus");
+            assert.equal(
+                await page.evaluate(() => document.activeElement.tagName),
+                "UL",
+                "the list, and no text field, has the focus",
+            );
         assert.deepEqual(await faults(page, "#Combo1 *"), [], "the list of questions");
         await press("#Combo1 li:nth-child(10)");
         await press("#Command1");
@@ -98,27 +122,43 @@ for (const screen of Screens) {
         assert.deepEqual(await faults(page), [], "after the deal");
         assert.deepEqual(await serious(page), []);
 
-        const sizes = await page.evaluate(() => Object.fromEntries(["Text1", "Combo1 input", "Label2", "Label5"]
-            .map((s) => [s, parseFloat(getComputedStyle(document.querySelector(`#${s}`)).fontSize)])));
-        for (const [name, size] of Object.entries(sizes))
-            assert.ok(size >= 16, `${name}: ${size} px`);
+        const sizes = await page.evaluate(() =>
+            Object.fromEntries(
+                ["Text1", "Combo1 input", "Label2", "Label5"].map((s) => [
+                    s,
+                    parseFloat(getComputedStyle(document.querySelector(`#${s}`)).fontSize),
+                ]),
+            ),
+        );
+        for (const [name, size] of Object.entries(sizes)) assert.ok(size >= 16, `${name}: ${size} px`);
         // The cards fill their box as one picture: the last figure stands
         // where the window has it, scaled to the box.
-        const [form, cards, last] = await Promise.all(["#Form1", "#Form1 .cards", "#Image44"].map((s) => page.$eval(s, (e) => e.getBoundingClientRect().toJSON())));
+        const [form, cards, last] = await Promise.all(
+            ["#Form1", "#Form1 .cards", "#Image44"].map((s) =>
+                page.$eval(s, (e) => e.getBoundingClientRect().toJSON()),
+            ),
+        );
         const share = await page.evaluate(() => {
             const number = (e, name) => Number(getComputedStyle(document.querySelector(e)).getPropertyValue(name));
             return (number("#Image44", "--x") - number("#Form1", "--left")) / number("#Form1", "--table-width");
         });
-        assert.ok(Math.abs(last.left - cards.left - share * cards.width) < 1, `the last figure at ${last.left} in a box from ${cards.left}, ${cards.width} wide`);
+        assert.ok(
+            Math.abs(last.left - cards.left - share * cards.width) < 1,
+            `the last figure at ${last.left} in a box from ${cards.left}, ${cards.width} wide`,
+        );
         if (screen.portrait)
-            assert.ok(Math.abs(cards.width - form.width) < 1 && form.width >= screen.width - 17, `the cards are ${cards.width} wide`);
+            assert.ok(
+                Math.abs(cards.width - form.width) < 1 && form.width >= screen.width - 17,
+                `the cards are ${cards.width} wide`,
+            );
         if (screen.hasTouch) {
             await page.evaluate(() => window.scrollTo(0, 0));
-            const shown = await page.$$eval("#Command1, #Label5", (all) => all.map((e) => e.getBoundingClientRect().bottom <= innerHeight));
+            const shown = await page.$$eval("#Command1, #Label5", (all) =>
+                all.map((e) => e.getBoundingClientRect().bottom <= innerHeight),
+            );
             assert.deepEqual(shown, [true, true], "«Раскинуть» and the answer on the screen after the deal");
         }
-        if (screen.deviceScaleFactor >= 2)
-            assert.match(await page.$eval("#Image50", (e) => e.currentSrc), /@2x\.png$/);
+        if (screen.deviceScaleFactor >= 2) assert.match(await page.$eval("#Image50", (e) => e.currentSrc), /@2x\.png$/);
         await page.close();
     });
 }

@@ -16,7 +16,9 @@ try {
 // The browser may draw and answer between loading the core and taking
 // the window over: neither step then holds it for long.
 await new Promise((resolve) => setTimeout(resolve));
-const say = (id) => (text) => { document.getElementById(id).textContent = text; };
+const say = (id) => (text) => {
+    document.getElementById(id).textContent = text;
+};
 const form = document.getElementById("Form1");
 const controls = new PageControls(core, form);
 const reading = new core.Form(controls);
@@ -38,10 +40,8 @@ const saveSoon = () => {
 // Each control's event goes to the core's handler of that event.
 const first = controls.attach((event) => reading.raise(event), saveSoon);
 new MenuBar(document.getElementById("menubar"), listOf(core.menuRows()), (row) => {
-    if (row.command === core.MenuCommand.PickFigure)
-        reading.selectFigure(row.figure, row.rank);
-    else
-        reading.assignNames();
+    if (row.command === core.MenuCommand.PickFigure) reading.selectFigure(row.figure, row.rank);
+    else reading.assignNames();
 });
 
 reading.load(stored());
@@ -49,7 +49,9 @@ names.watch((lines) => reading.takeStored(wellFormed(lines)));
 first.focus({ focusVisible: false }); // a ring only once the keyboard is used
 
 // Closing a tab or leaving the page never loses a typed name.
-document.addEventListener("visibilitychange", () => { if (document.visibilityState === "hidden") save(); });
+document.addEventListener("visibilitychange", () => {
+    if (document.visibilityState === "hidden") save();
+});
 window.addEventListener("pagehide", save);
 
 // Timer1: a tick every 50 ms against the clock. As with the window's
@@ -61,8 +63,7 @@ const tick = () => {
     reading.tick();
     const now = performance.now();
     due += interval;
-    if (due < now)
-        due = now + interval;
+    if (due < now) due = now + interval;
     setTimeout(tick, due - now);
 };
 setTimeout(tick, interval);
@@ -81,11 +82,13 @@ new ResizeObserver(() => {
 if ("serviceWorker" in navigator) {
     const running = navigator.serviceWorker.controller !== null;
     navigator.serviceWorker.addEventListener("controllerchange", () => {
-        if (running)
-            say("update")("Вышла новая версия Zarvel: она откроется, когда вы обновите страницу.");
+        if (running) say("update")("Вышла новая версия Zarvel: она откроется, когда вы обновите страницу.");
     });
     // Asked on every load, so a new build is found however the host caches.
-    navigator.serviceWorker.register("sw.js").then((registration) => registration.update()).catch(() => {});
+    navigator.serviceWorker
+        .register("sw.js")
+        .then((registration) => registration.update())
+        .catch(() => {});
 }
 
 window.zarvel = { core, reading, controls }; // for the browser tests

@@ -12,15 +12,17 @@ export class ComboBox {
         this.current = -1;
         this.element = element;
         [this.input, this.toggle, this.list] = element.children;
-        for (const keys of [this.input, this.list])
-            keys.addEventListener("keydown", (event) => this.onKey(event));
-        this.input.addEventListener("blur", () => { if (!this.touched) this.close(); });
-        this.toggle.addEventListener("pointerdown", (event) => { this.touched = event.pointerType !== "mouse"; });
+        for (const keys of [this.input, this.list]) keys.addEventListener("keydown", (event) => this.onKey(event));
+        this.input.addEventListener("blur", () => {
+            if (!this.touched) this.close();
+        });
+        this.toggle.addEventListener("pointerdown", (event) => {
+            this.touched = event.pointerType !== "mouse";
+        });
         this.toggle.addEventListener("mousedown", (event) => event.preventDefault()); // the text keeps the focus
         this.toggle.addEventListener("click", () => (this.isOpen() ? this.close() : this.open()));
         document.addEventListener("pointerdown", (event) => {
-            if (this.isOpen() && !element.contains(event.target))
-                this.close();
+            if (this.isOpen() && !element.contains(event.target)) this.close();
         });
     }
 
@@ -37,7 +39,9 @@ export class ComboBox {
         this.items.push(item);
     }
 
-    isOpen() { return !this.list.hidden; }
+    isOpen() {
+        return !this.list.hidden;
+    }
 
     open() {
         this.list.hidden = false;
@@ -75,22 +79,17 @@ export class ComboBox {
     onKey(event) {
         const step = event.key === "ArrowDown" ? 1 : event.key === "ArrowUp" ? -1 : 0;
         if (this.isOpen()) {
-            if (step !== 0)
-                this.highlight(Math.min(Math.max(this.highlighted + step, 0), this.items.length - 1));
-            else if (event.key === "Enter")
-                this.choose(this.highlighted);
-            else if (event.key === "Escape")
-                this.close();
-            else
-                return;
-        } else if (event.altKey && step === 1 || event.key === "F4") {
+            if (step !== 0) this.highlight(Math.min(Math.max(this.highlighted + step, 0), this.items.length - 1));
+            else if (event.key === "Enter") this.choose(this.highlighted);
+            else if (event.key === "Escape") this.close();
+            else return;
+        } else if ((event.altKey && step === 1) || event.key === "F4") {
             this.open();
         } else if (step !== 0) {
             // As on the desktop: the arrows on the closed box choose the
             // next or the previous question at once.
             const next = Math.min(Math.max(this.current + step, 0), this.items.length - 1);
-            if (next === this.current)
-                return;
+            if (next === this.current) return;
             this.choose(next);
         } else {
             return;

@@ -13,45 +13,52 @@ export class MenuBar {
         this.onCommand = onCommand;
         for (const row of rows) {
             const item = bar.querySelector(`[data-name="${CSS.escape(row.name)}"]`);
-            if (!this.submenuOf(item))
-                item.command = row;
+            if (!this.submenuOf(item)) item.command = row;
             item.addEventListener("click", (event) => {
                 event.preventDefault();
                 this.activate(item, false);
             });
             item.addEventListener("keydown", (event) => this.onKey(event, item));
             item.addEventListener("pointerenter", (event) => {
-                if (event.pointerType === "mouse")
-                    this.hover(item);
+                if (event.pointerType === "mouse") this.hover(item);
             });
         }
         this.topItems()[0].tabIndex = 0;
         // The last control focused outside the bar, however the focus then
         // came to the bar (even from the browser's own controls).
         document.addEventListener("focusin", (event) => {
-            if (!bar.contains(event.target))
-                this.returnTo = event.target;
+            if (!bar.contains(event.target)) this.returnTo = event.target;
         });
         document.addEventListener("pointerdown", (event) => {
             this.pointer = event.pointerType;
-            if (!this.bar.contains(event.target))
-                this.closeAll();
+            if (!this.bar.contains(event.target)) this.closeAll();
         });
     }
 
-    topItems() { return [...this.bar.children].map((holder) => holder.firstElementChild); }
-    submenuOf(item) { return item.nextElementSibling; }
-    menuOf(item) { return item.parentElement.parentElement; }
-    itemsOf(menu) { return [...menu.children].map((holder) => holder.firstElementChild); }
-    isTop(item) { return this.menuOf(item) === this.bar; }
-    parentItem(menu) { return menu.previousElementSibling; }
+    topItems() {
+        return [...this.bar.children].map((holder) => holder.firstElementChild);
+    }
+    submenuOf(item) {
+        return item.nextElementSibling;
+    }
+    menuOf(item) {
+        return item.parentElement.parentElement;
+    }
+    itemsOf(menu) {
+        return [...menu.children].map((holder) => holder.firstElementChild);
+    }
+    isTop(item) {
+        return this.menuOf(item) === this.bar;
+    }
+    parentItem(menu) {
+        return menu.previousElementSibling;
+    }
 
     open(item) {
         const menu = this.submenuOf(item);
         // Only one branch is open: close the siblings' submenus first.
         for (const sibling of this.itemsOf(this.menuOf(item))) {
-            if (sibling !== item && this.submenuOf(sibling))
-                this.close(sibling);
+            if (sibling !== item && this.submenuOf(sibling)) this.close(sibling);
         }
         menu.hidden = false;
         item.setAttribute("aria-expanded", "true");
@@ -60,8 +67,7 @@ export class MenuBar {
     close(item) {
         const menu = this.submenuOf(item);
         for (const inner of this.itemsOf(menu)) {
-            if (this.submenuOf(inner))
-                this.close(inner);
+            if (this.submenuOf(inner)) this.close(inner);
         }
         menu.hidden = true;
         item.setAttribute("aria-expanded", "false");
@@ -69,28 +75,26 @@ export class MenuBar {
 
     closeAll() {
         for (const item of this.topItems()) {
-            if (this.submenuOf(item))
-                this.close(item);
+            if (this.submenuOf(item)) this.close(item);
         }
     }
 
     focus(item) {
         if (this.isTop(item)) {
-            for (const top of this.topItems())
-                top.tabIndex = top === item ? 0 : -1;
+            for (const top of this.topItems()) top.tabIndex = top === item ? 0 : -1;
         }
         item.focus();
     }
 
-    isOpen() { return this.topItems().some((item) => item.getAttribute("aria-expanded") === "true"); }
+    isOpen() {
+        return this.topItems().some((item) => item.getAttribute("aria-expanded") === "true");
+    }
 
     // The focus back where it was before the menu took it.
     leave() {
         this.closeAll();
-        if (this.returnTo?.isConnected && this.returnTo.getClientRects().length > 0)
-            this.returnTo.focus();
-        else
-            document.activeElement?.blur();
+        if (this.returnTo?.isConnected && this.returnTo.getClientRects().length > 0) this.returnTo.focus();
+        else document.activeElement?.blur();
     }
 
     // A click, a tap, Enter or Space. The keyboard goes into the submenu;
@@ -119,16 +123,13 @@ export class MenuBar {
     // The mouse over an item while a menu is open: one highlighted path,
     // ending at this item, and its submenu open if it has one.
     hover(item) {
-        if (!this.isOpen())
-            return;
-        if (this.isTop(item) && item.getAttribute("aria-expanded") !== "true")
-            this.closeAll();
+        if (!this.isOpen()) return;
+        if (this.isTop(item) && item.getAttribute("aria-expanded") !== "true") this.closeAll();
         if (this.submenuOf(item)) {
             this.open(item);
         } else {
             for (const sibling of this.itemsOf(this.menuOf(item))) {
-                if (this.submenuOf(sibling))
-                    this.close(sibling);
+                if (this.submenuOf(sibling)) this.close(sibling);
             }
         }
         this.focus(item);
@@ -138,7 +139,14 @@ export class MenuBar {
         const siblings = this.itemsOf(this.menuOf(item));
         const at = siblings.indexOf(item);
         const top = this.topItems();
-        const topOf = (i) => { let m = this.menuOf(i); while (m !== this.bar) { i = this.parentItem(m); m = this.menuOf(i); } return i; };
+        const topOf = (i) => {
+            let m = this.menuOf(i);
+            while (m !== this.bar) {
+                i = this.parentItem(m);
+                m = this.menuOf(i);
+            }
+            return i;
+        };
         const moveTop = (step) => {
             const current = topOf(item);
             this.closeAll();
@@ -152,68 +160,64 @@ export class MenuBar {
         };
         const horizontal = this.isTop(item);
         switch (event.key) {
-        case "Enter":
-        case " ":
-            this.activate(item, true);
-            break;
-        case "ArrowDown":
-            if (horizontal) {
-                if (this.submenuOf(item))
-                    this.activate(item, true);
-            } else {
-                this.focus(siblings[(at + 1) % siblings.length]);
-            }
-            break;
-        case "ArrowUp":
-            if (horizontal) {
-                if (this.submenuOf(item)) {
-                    this.open(item);
-                    const items = this.itemsOf(this.submenuOf(item));
-                    this.focus(items[items.length - 1]);
-                }
-            } else {
-                this.focus(siblings[(at - 1 + siblings.length) % siblings.length]);
-            }
-            break;
-        case "ArrowRight":
-            if (horizontal)
-                this.focus(top[(at + 1) % top.length]);
-            else if (this.submenuOf(item))
+            case "Enter":
+            case " ":
                 this.activate(item, true);
-            else
-                moveTop(1);
-            break;
-        case "ArrowLeft":
-            if (horizontal) {
-                this.focus(top[(at - 1 + top.length) % top.length]);
-            } else if (this.menuOf(item) !== this.submenuOf(topOf(item))) {
-                const parent = this.parentItem(this.menuOf(item));
-                this.close(parent);
-                this.focus(parent);
-            } else {
-                moveTop(-1);
-            }
-            break;
-        case "Escape":
-            if (horizontal) {
-                this.leave();
-            } else {
-                const parent = this.parentItem(this.menuOf(item));
-                this.close(parent);
-                this.focus(parent);
-            }
-            break;
-        case "Home":
-            this.focus(siblings[0]);
-            break;
-        case "End":
-            this.focus(siblings[siblings.length - 1]);
-            break;
-        case "Tab":
-            this.closeAll();
-            return;
-        default:
-            return;
+                break;
+            case "ArrowDown":
+                if (horizontal) {
+                    if (this.submenuOf(item)) this.activate(item, true);
+                } else {
+                    this.focus(siblings[(at + 1) % siblings.length]);
+                }
+                break;
+            case "ArrowUp":
+                if (horizontal) {
+                    if (this.submenuOf(item)) {
+                        this.open(item);
+                        const items = this.itemsOf(this.submenuOf(item));
+                        this.focus(items[items.length - 1]);
+                    }
+                } else {
+                    this.focus(siblings[(at - 1 + siblings.length) % siblings.length]);
+                }
+                break;
+            case "ArrowRight":
+                if (horizontal) this.focus(top[(at + 1) % top.length]);
+                else if (this.submenuOf(item)) this.activate(item, true);
+                else moveTop(1);
+                break;
+            case "ArrowLeft":
+                if (horizontal) {
+                    this.focus(top[(at - 1 + top.length) % top.length]);
+                } else if (this.menuOf(item) !== this.submenuOf(topOf(item))) {
+                    const parent = this.parentItem(this.menuOf(item));
+                    this.close(parent);
+                    this.focus(parent);
+                } else {
+                    moveTop(-1);
+                }
+                break;
+            case "Escape":
+                if (horizontal) {
+                    this.leave();
+                } else {
+                    const parent = this.parentItem(this.menuOf(item));
+                    this.close(parent);
+                    this.focus(parent);
+                }
+                break;
+            case "Home":
+                this.focus(siblings[0]);
+                break;
+            case "End":
+                this.focus(siblings[siblings.length - 1]);
+                break;
+            case "Tab":
+                this.closeAll();
+                return;
+            default:
+                return;
         }
         event.preventDefault();
     }

@@ -6,7 +6,9 @@
 const Key = "zarvel.names";
 
 export class NamesStorage {
-    constructor(notice) { this.notice = notice; }
+    constructor(notice) {
+        this.notice = notice;
+    }
 
     // The stored lines, or "" when nothing is stored or storage is closed.
     read() {
@@ -30,8 +32,7 @@ export class NamesStorage {
     // Calls onChange(lines) whenever another tab stores names.
     watch(onChange) {
         window.addEventListener("storage", (event) => {
-            if (event.key === Key && event.newValue !== null)
-                onChange(event.newValue);
+            if (event.key === Key && event.newValue !== null) onChange(event.newValue);
         });
     }
 }

@@ -9,8 +9,7 @@ export class PageControls {
         this.core = core;
         this.form = form;
         this.pictures = new Map(); // catalogue number → {name, file, file2x}
-        for (const picture of listOf(core.pictures()))
-            this.pictures.set(picture.number, picture);
+        for (const picture of listOf(core.pictures())) this.pictures.set(picture.number, picture);
         this.elements = new Map();
         this.shown = new Map(); // a picture control is drawn only when shown and holding a picture
         this.versions = new Map(); // text box → a count of its changes, for the tick
@@ -27,8 +26,7 @@ export class PageControls {
             this.elements.set(row.name, element);
             this.shown.set(row.name, row.visible);
             this.listen(row, element, () => raise(row.event), nameChanged);
-            if (row.firstFocus)
-                first = element;
+            if (row.firstFocus) first = element;
         }
         return first;
     }
@@ -36,33 +34,33 @@ export class PageControls {
     listen(row, element, raise, nameChanged) {
         const Kind = this.core.ControlKind;
         switch (row.kind) {
-        case Kind.Picture:
-            if (row.event !== this.core.ControlEvent.None) {
-                element.addEventListener("click", raise);
-                element.addEventListener("keydown", (event) => {
-                    if (event.key === "Enter" || event.key === " ") {
-                        event.preventDefault();
-                        raise();
-                    }
+            case Kind.Picture:
+                if (row.event !== this.core.ControlEvent.None) {
+                    element.addEventListener("click", raise);
+                    element.addEventListener("keydown", (event) => {
+                        if (event.key === "Enter" || event.key === " ") {
+                            event.preventDefault();
+                            raise();
+                        }
+                    });
+                }
+                break;
+            case Kind.TextBox:
+                // The caret at the end of the text, as in the window's boxes.
+                element.setSelectionRange(element.value.length, element.value.length);
+                element.addEventListener("input", () => {
+                    this.oneLine(row.name, element);
+                    nameChanged();
                 });
-            }
-            break;
-        case Kind.TextBox:
-            // The caret at the end of the text, as in the window's boxes.
-            element.setSelectionRange(element.value.length, element.value.length);
-            element.addEventListener("input", () => {
-                this.oneLine(row.name, element);
-                nameChanged();
-            });
-            break;
-        case Kind.ComboBox:
-            this.combo = new ComboBox(element, raise);
-            break;
-        case Kind.Button:
-            element.addEventListener("click", raise);
-            break;
-        default:
-            break;
+                break;
+            case Kind.ComboBox:
+                this.combo = new ComboBox(element, raise);
+                break;
+            case Kind.Button:
+                element.addEventListener("click", raise);
+                break;
+            default:
+                break;
         }
     }
 
@@ -81,8 +79,7 @@ export class PageControls {
 
     element(name) {
         const element = this.elements.get(name);
-        if (!element)
-            throw new Error(`no control ${name}`);
+        if (!element) throw new Error(`no control ${name}`);
         return element;
     }
 
@@ -95,12 +92,10 @@ export class PageControls {
             this.showPicture(element, Number(element.dataset.own));
         // A deal hides dozens of controls that mostly are hidden already.
         const hidden = !visible || (picture && element.dataset.picture === "0");
-        if (element.hidden === hidden)
-            return;
+        if (element.hidden === hidden) return;
         const hadFocus = element.contains(document.activeElement);
         element.hidden = hidden;
-        if (hadFocus && hidden)
-            this.focusAfter(element);
+        if (hadFocus && hidden) this.focusAfter(element);
     }
 
     // As in the window, a control hidden while it has the focus passes it
@@ -115,53 +110,60 @@ export class PageControls {
     copyPicture(target, source) {
         const from = this.element(source);
         const number = Number(from.dataset.picture !== "0" ? from.dataset.picture : from.dataset.own || 0);
-        if (!number)
-            return;
+        if (!number) return;
         const to = this.element(target);
         this.showPicture(to, number);
         to.hidden = !this.shown.get(target);
     }
 
-    setCaption(name, caption) { this.element(name).textContent = caption; }
+    setCaption(name, caption) {
+        this.element(name).textContent = caption;
+    }
 
     text(name) {
         const element = this.element(name);
         return wellFormed((element === this.combo.element ? this.combo.input : element).value);
     }
 
-    textVersion(name) { return this.versions.get(name) ?? 0; }
+    textVersion(name) {
+        return this.versions.get(name) ?? 0;
+    }
 
     setText(name, text) {
         this.element(name).value = text;
         this.changed(name);
     }
 
-    changed(name) { this.versions.set(name, this.textVersion(name) + 1); }
+    changed(name) {
+        this.versions.set(name, this.textVersion(name) + 1);
+    }
 
     appendItem(name, item) {
-        if (this.element(name) === this.combo.element)
-            this.combo.append(item);
+        if (this.element(name) === this.combo.element) this.combo.append(item);
     }
 
     // The picture at its own size, sharp on any screen: 1× and 2× files.
     showPicture(image, number) {
-        if (image.dataset.picture === String(number))
-            return;
+        if (image.dataset.picture === String(number)) return;
         const picture = this.pictures.get(number);
         image.dataset.picture = String(number);
-        const [file, file2x] = [picture.file, picture.file2x].map((f) => new URL(`pictures/${f}`, import.meta.url).href);
+        const [file, file2x] = [picture.file, picture.file2x].map(
+            (f) => new URL(`pictures/${f}`, import.meta.url).href,
+        );
         image.src = file;
         image.srcset = `${file} 1x, ${file2x} 2x`;
         image.alt = picture.name;
-        if (image.getAttribute("role") === "button")
-            image.setAttribute("aria-label", picture.name);
+        if (image.getAttribute("role") === "button") image.setAttribute("aria-label", picture.name);
     }
 }
 
 // The text as the core can take it: embind would join a lone UTF-16
 // surrogate with the character after it, so each becomes U+FFFD.
 export function wellFormed(text) {
-    return text.toWellFormed?.() ?? text.replace(/[\uD800-\uDBFF](?![\uDC00-\uDFFF])|(?<![\uD800-\uDBFF])[\uDC00-\uDFFF]/g, "\uFFFD");
+    return (
+        text.toWellFormed?.() ??
+        text.replace(/[\uD800-\uDBFF](?![\uDC00-\uDFFF])|(?<![\uD800-\uDBFF])[\uDC00-\uDFFF]/g, "\uFFFD")
+    );
 }
 
 // An embind array or vector as a JavaScript array.

@@ -12,14 +12,18 @@
         failure.hidden = false;
     };
     if (location.protocol === "file:") {
-        say("Zarvel не открывается как файл с диска: браузер не даёт странице загрузить свои части. "
-            + "Откройте её через веб-сервер: выложите папку сайта на любой веб-сервер "
-            + "(или, в папке исходников Zarvel, выполните «make web» и откройте http://127.0.0.1:8000/).");
+        say(
+            "Zarvel не открывается как файл с диска: браузер не даёт странице загрузить свои части. " +
+                "Откройте её через веб-сервер: выложите папку сайта на любой веб-сервер " +
+                "(или, в папке исходников Zarvel, выполните «make web» и откройте http://127.0.0.1:8000/).",
+        );
         return;
     }
     if (!("noModule" in HTMLScriptElement.prototype) || typeof WebAssembly !== "object") {
-        say("Этот браузер не может запустить Zarvel: нужны модули JavaScript и WebAssembly. "
-            + "Откройте страницу в свежем Firefox, Chromium, Chrome, Edge или Safari.");
+        say(
+            "Этот браузер не может запустить Zarvel: нужны модули JavaScript и WebAssembly. " +
+                "Откройте страницу в свежем Firefox, Chromium, Chrome, Edge или Safari.",
+        );
         return;
     }
 
@@ -33,15 +37,21 @@
                 return "Нет связи с сайтом: проверьте подключение к сети и обновите страницу.";
             }
             if (!response.ok) {
-                return `Сайт не отдал файл ${file} (ответ ${response.status}): он выложен не целиком или как раз обновляется. `
-                    + "Обновите страницу через минуту; если не поможет, сообщите владельцу сайта.";
+                return (
+                    `Сайт не отдал файл ${file} (ответ ${response.status}): ` +
+                    "он выложен не целиком или как раз обновляется. " +
+                    "Обновите страницу через минуту; если не поможет, сообщите владельцу сайта."
+                );
             }
             const type = (response.headers.get("Content-Type") ?? "").split(";")[0].trim();
             const wanted = file.endsWith(".wasm") ? "application/wasm" : "text/javascript";
             if (type !== wanted && !(wanted === "text/javascript" && type.endsWith("/javascript"))) {
-                return `Сайт отдаёт ${file} с типом «${type || "без типа"}», и браузер его не запускает. `
-                    + "Сервер должен отдавать файлы .js и .mjs как JavaScript (text/javascript), а .wasm — как application/wasm; "
-                    + "сообщите об этом владельцу сайта.";
+                return (
+                    `Сайт отдаёт ${file} с типом «${type || "без типа"}», и браузер его не запускает. ` +
+                    "Сервер должен отдавать файлы .js и .mjs как JavaScript (text/javascript), " +
+                    "а .wasm — как application/wasm; " +
+                    "сообщите об этом владельцу сайта."
+                );
             }
         }
         return "Zarvel не запустился. Обновите страницу; если не поможет, откройте её в другом браузере.";
@@ -56,8 +66,6 @@
     // are asked for once it is on the screen (at once in a hidden tab,
     // which draws nothing).
     const load = () => document.head.append(app);
-    if (document.visibilityState === "hidden")
-        load();
-    else
-        requestAnimationFrame(() => setTimeout(load));
+    if (document.visibilityState === "hidden") load();
+    else requestAnimationFrame(() => setTimeout(load));
 })();
