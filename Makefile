@@ -63,11 +63,18 @@ web-site:
 	./scripts/install-deps web
 	./scripts/build-web $(BUILD)
 
-# The web edition in headless Chromium, driven by puppeteer-core.
+# The tree's JavaScript, which ESLint (eslint.config.mjs) and Prettier
+# (.prettierrc.json) check.
+JS_FILES = "web/**/*.{js,mjs}" "bench/*.mjs" "tests/web/*.mjs" eslint.config.mjs
+
+# The web edition in headless Chromium, driven by puppeteer-core, after
+# ESLint and Prettier have passed its JavaScript.
 web-test: web-site
 	./scripts/install-deps web-test
 	./scripts/tidy $(BUILD)/web-build web
 	cd tests/web && npm ci --no-audit --no-fund --loglevel=error
+	tests/web/node_modules/.bin/eslint .
+	tests/web/node_modules/.bin/prettier --check $(JS_FILES)
 	cd tests/web && ZARVEL_SITE=$(CURDIR)/$(BUILD)/web ZARVEL_PLACES=$(CURDIR)/tests/data/control_places.tsv \
 		node --test --test-concurrency=1
 
