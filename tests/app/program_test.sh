@@ -3,6 +3,7 @@
 # survive SIGTERM, and a FIFO at the file's place does not hang start-up.
 set -eu
 program=$1
+# shellcheck source=tests/app/temp_home.sh
 . "$(dirname "$0")/temp_home.sh"
 fail() { echo "FAIL: $*"; exit 1; }
 

@@ -10,6 +10,7 @@
 # limit only: failing every write would break the event loop's own wakeups.
 set -eu
 program=$1
+# shellcheck source=tests/app/temp_home.sh
 . "$(dirname "$0")/../app/temp_home.sh"
 dir="$XDG_CONFIG_HOME/zarvel"
 old=$(printf 'a\r\nb\r\nc\r\nd\r\ne\r\n' | od -An -tx1)   # five lines: the save writes four
@@ -62,7 +63,7 @@ run_case() {
     runs=$((runs + 1))
     label="[$1 file, ${3:-${2:-no injection}}]"
     if [ -f "$names" ]; then now=$(od -An -tx1 "$names"); else now=""; fi
-    left=$(ls -A "$dir" | grep -v '^Zarvel.TXT$' || true)
+    left=$(find "$dir" -mindepth 1 -maxdepth 1 ! -name Zarvel.TXT -printf '%f\n')
     if [ -f "$names" ]; then mode=$(stat -c %a "$names"); else mode=""; fi
     if [ "$now" != "$before" ] && [ "$now" != "$new" ]; then
         echo "FAIL $label: the names file is neither old nor new:$now"; failures=$((failures + 1))

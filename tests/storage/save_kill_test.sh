@@ -28,6 +28,6 @@ for i in $(seq 300); do
         failures=$((failures + 1))
     fi
 done
-echo "300 kills, $(ls "$folder" | grep -vc '^Zarvel.TXT$' || true) stray temporary files left by killed saves"
+echo "300 kills, $(find "$folder" -mindepth 1 -maxdepth 1 ! -name Zarvel.TXT | wc -l) stray temporary files left by killed saves"
 echo "$((300 - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]
