@@ -71,7 +71,7 @@ JS_FILES = "web/**/*.{js,mjs}" "bench/*.mjs" "tests/web/*.mjs" eslint.config.mjs
 # ESLint and Prettier have passed its JavaScript.
 web-test: web-site
 	./scripts/install-deps web-test
-	./scripts/tidy $(BUILD)/web-build web
+	./scripts/tidy $(BUILD)/web-build web/wasm
 	cd tests/web && npm ci --no-audit --no-fund --loglevel=error
 	tests/web/node_modules/.bin/eslint .
 	tests/web/node_modules/.bin/prettier --check $(JS_FILES)

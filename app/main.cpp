@@ -1,10 +1,10 @@
-#include "clock_random_source.h"
 #include "command_line.h"
-#include "main_window.h"
-#include "names_file.h"
-#include "picture_accessibility.h"
-#include "qt_translation.h"
-#include "termination_signals.h"
+#include "core/clock_random_source.h"
+#include "qtwindow/main_window.h"
+#include "qtwindow/picture_accessibility.h"
+#include "qtwindow/qt_translation.h"
+#include "qtwindow/termination_signals.h"
+#include "storage/names_file.h"
 
 #include <QAccessible>
 #include <QApplication>

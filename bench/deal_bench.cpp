@@ -1,9 +1,9 @@
 // How long one "Раскинуть" takes: the whole draw loop with the real,
 // clock-reseeded random source. Runs inside the click, so it must stay
 // far below one timer tick.
-#include "clock_random_source.h"
-#include "deal.h"
-#include "figure_groups.h"
+#include "core/clock_random_source.h"
+#include "core/deal.h"
+#include "core/figure_groups.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,10 +4,10 @@
 // a keystroke at the end of a name takes to be handled and to be drawn.
 // bench/measure-long-names runs it for short names and for names at the
 // limit.
-#include "main_window.h"
-#include "name_lines.h"
-#include "names_file.h"
-#include "scripted_random.h"
+#include "core/name_lines.h"
+#include "qtwindow/main_window.h"
+#include "replay/scripted_random.h"
+#include "storage/names_file.h"
 
 #include <QAction>
 #include <QApplication>

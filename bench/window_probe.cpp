@@ -3,9 +3,9 @@
 // is first exposed (the caller knows when it started the process), the
 // resident memory then, and for Zarvel the duration of a full 31-card
 // reveal that starts right after a tick.
-#include "main_window.h"
-#include "names_file.h"
-#include "scripted_random.h"
+#include "qtwindow/main_window.h"
+#include "replay/scripted_random.h"
+#include "storage/names_file.h"
 
 #include <QAction>
 #include <QApplication>

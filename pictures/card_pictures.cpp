@@ -1,6 +1,6 @@
 #include "card_pictures.h"
 
-#include "catalogue.h"
+#include "core/catalogue.h"
 
 // The embedded pictures live in a static library, so their registration
 // must be pulled in by name; outside any namespace, as Qt requires.

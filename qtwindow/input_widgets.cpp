@@ -1,6 +1,6 @@
 #include "input_widgets.h"
 
-#include "name_lines.h"
+#include "core/name_lines.h"
 
 #include <QKeyEvent>
 

@@ -1,8 +1,8 @@
 #include "main_window.h"
 
-#include "control_layout.h"
-#include "control_names.h"
-#include "menu_tree.h"
+#include "core/control_layout.h"
+#include "core/control_names.h"
+#include "core/menu_tree.h"
 #include "picture_control.h"
 #include "utf8_text.h"
 #include "widget_factory.h"

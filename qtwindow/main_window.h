@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form_events.h"
+#include "core/form_events.h"
 #include "widget_controls.h"
 
 #include <QMainWindow>

@@ -1,7 +1,7 @@
 #include "picture_control.h"
 
-#include "card_pictures.h"
-#include "catalogue.h"
+#include "core/catalogue.h"
+#include "pictures/card_pictures.h"
 
 #include <QImageReader>
 #include <QKeyEvent>

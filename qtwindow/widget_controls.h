@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls.h"
+#include "core/controls.h"
 
 #include <QHash>
 #include <QString>

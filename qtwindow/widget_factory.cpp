@@ -1,6 +1,6 @@
 #include "widget_factory.h"
 
-#include "control_layout.h"
+#include "core/control_layout.h"
 #include "input_widgets.h"
 #include "picture_control.h"
 

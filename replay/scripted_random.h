@@ -1,6 +1,6 @@
 #pragma once
 
-#include "random_source.h"
+#include "core/random_source.h"
 
 #include <deque>
 #include <stdexcept>

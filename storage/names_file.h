@@ -1,6 +1,6 @@
 #pragma once
 
-#include "name_lines.h"
+#include "core/name_lines.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
-#include "clock_random_source.h"
-#include "deal.h"
+#include "core/clock_random_source.h"
+#include "core/deal.h"
+#include "core/figure_groups.h"
 #include "fake_controls.h"
-#include "figure_groups.h"
-#include "scripted_random.h"
+#include "replay/scripted_random.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "deal.h"
+#include "core/deal.h"
+#include "core/figure_groups.h"
+#include "core/form_events.h"
+#include "core/menu_tree.h"
+#include "core/questions.h"
+#include "core/startup.h"
 #include "fake_controls.h"
-#include "figure_groups.h"
-#include "form_events.h"
-#include "menu_tree.h"
-#include "questions.h"
-#include "scripted_random.h"
-#include "startup.h"
+#include "replay/scripted_random.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "name_lines.h"
-#include "startup.h"
+#include "core/name_lines.h"
+#include "core/startup.h"
 
 #include "fake_controls.h"
 

@@ -1,10 +1,10 @@
-#include "control_names.h"
-#include "deal.h"
+#include "core/control_names.h"
+#include "core/deal.h"
+#include "core/figure_groups.h"
+#include "core/name_entry.h"
+#include "core/reveal.h"
 #include "fake_controls.h"
-#include "figure_groups.h"
-#include "name_entry.h"
-#include "reveal.h"
-#include "scripted_random.h"
+#include "replay/scripted_random.h"
 
 #include <gtest/gtest.h>
 

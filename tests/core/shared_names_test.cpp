@@ -1,4 +1,4 @@
-#include "shared_names.h"
+#include "core/shared_names.h"
 
 #include "fake_controls.h"
 

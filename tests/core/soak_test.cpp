@@ -1,11 +1,11 @@
 // A long random sequence of user events against the reading logic, checking
 // after every event the reading state's invariants and the answer label
 // against a model of the reveal written independently of its tables.
-#include "clock_random_source.h"
+#include "core/clock_random_source.h"
+#include "core/figure_groups.h"
+#include "core/form_events.h"
+#include "core/menu_tree.h"
 #include "fake_controls.h"
-#include "figure_groups.h"
-#include "form_events.h"
-#include "menu_tree.h"
 
 #include <gtest/gtest.h>
 

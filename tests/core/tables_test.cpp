@@ -1,13 +1,13 @@
-#include "catalogue.h"
-#include "control_layout.h"
+#include "core/catalogue.h"
+#include "core/control_layout.h"
+#include "core/figure_groups.h"
+#include "core/figure_match_table.h"
+#include "core/form_events.h"
+#include "core/menu_tree.h"
+#include "core/name_lines.h"
+#include "core/reveal_step_table.h"
 #include "fake_controls.h"
-#include "figure_groups.h"
-#include "figure_match_table.h"
-#include "form_events.h"
-#include "menu_tree.h"
-#include "name_lines.h"
-#include "reveal_step_table.h"
-#include "scripted_random.h"
+#include "replay/scripted_random.h"
 
 #include <gtest/gtest.h>
 

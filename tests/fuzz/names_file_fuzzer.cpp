@@ -2,7 +2,7 @@
 // the file give at most four lines, never a crash or a hang; no
 // name holds a line end; and four names that Windows-1251 can hold come
 // back byte for byte after a write and a read.
-#include "names_file.h"
+#include "storage/names_file.h"
 
 #include <cstdint>
 #include <cstdlib>

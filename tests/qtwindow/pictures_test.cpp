@@ -1,5 +1,5 @@
-#include "card_code.h"
-#include "card_pictures.h"
+#include "core/card_code.h"
+#include "pictures/card_pictures.h"
 
 #include <QImage>
 #include <QSet>

@@ -1,8 +1,8 @@
 // GoogleTest main for the tests that need a QApplication. The names file
 // and Qt's own settings are pointed at a fresh temporary home, so a test
 // run never touches the real one.
-#include "picture_accessibility.h"
-#include "qt_translation.h"
+#include "qtwindow/picture_accessibility.h"
+#include "qtwindow/qt_translation.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "fake_controls.h"
-#include "main_window.h"
-#include "names_file.h"
-#include "picture_control.h"
+#include "qtwindow/main_window.h"
+#include "qtwindow/picture_control.h"
+#include "storage/names_file.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "window_fixture.h"
 
-#include "catalogue.h"
-#include "questions.h"
+#include "core/catalogue.h"
+#include "core/questions.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

@@ -1,4 +1,4 @@
-#include "names_file.h"
+#include "storage/names_file.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // Saves the names file over and over, alternating two sets of names, until
 // it is killed: the kill test stops it at random moments in the middle of
 // a save. With --once it saves the first set once, for the access tests.
-#include "names_file.h"
+#include "storage/names_file.h"
 
 #include <array>
 #include <cstdio>

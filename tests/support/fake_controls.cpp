@@ -1,7 +1,7 @@
 #include "fake_controls.h"
 
-#include "card_code.h"
-#include "control_names.h"
+#include "core/card_code.h"
+#include "core/control_names.h"
 
 #include <functional>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls.h"
-#include "scripted_random.h"
+#include "core/controls.h"
+#include "replay/scripted_random.h"
 
 #include <map>
 #include <string>

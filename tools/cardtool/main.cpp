@@ -7,9 +7,9 @@
 //   cardtool --icon DECK.svgz FOLDER NAME  the program's icon, the queen
 //       of hearts, as NAME.svg and NAME-<size>.png for 48, 128, 192, 256
 //       and 512 (the web edition's manifest wants the last ones).
-#include "card_code.h"
-#include "catalogue.h"
-#include "control_names.h"
+#include "core/card_code.h"
+#include "core/catalogue.h"
+#include "core/control_names.h"
 
 #include <QColor>
 #include <QDir>

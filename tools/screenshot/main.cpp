@@ -1,9 +1,9 @@
 // Makes the README's screenshot: the real window after a whole reading,
 // with names typed, a question picked and the cards laid.
-#include "main_window.h"
-#include "names_file.h"
-#include "picture_control.h"
-#include "scripted_random.h"
+#include "qtwindow/main_window.h"
+#include "qtwindow/picture_control.h"
+#include "replay/scripted_random.h"
+#include "storage/names_file.h"
 
 #include <QAction>
 #include <QApplication>

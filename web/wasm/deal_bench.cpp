@@ -3,9 +3,9 @@
 // clock that costs nothing, to tell them apart. Run with Node.js (V8, as in Chromium):
 //   node build/web-build/deal_bench.js
 #include "browser_clock.h"
-#include "clock_random_source.h"
-#include "deal.h"
-#include "figure_groups.h"
+#include "core/clock_random_source.h"
+#include "core/deal.h"
+#include "core/figure_groups.h"
 
 #include <emscripten/emscripten.h>
 

@@ -2,16 +2,16 @@
 // JavaScript behind the core's Controls, the event wiring, and the core's
 // tables, from which the page builds its window and its menu.
 #include "browser_clock.h"
-#include "catalogue.h"
-#include "clock_random_source.h"
-#include "control_layout.h"
-#include "control_names.h"
-#include "controls.h"
-#include "form_events.h"
-#include "menu_tree.h"
-#include "name_lines.h"
-#include "scripted_random.h"
-#include "shared_names.h"
+#include "core/catalogue.h"
+#include "core/clock_random_source.h"
+#include "core/control_layout.h"
+#include "core/control_names.h"
+#include "core/controls.h"
+#include "core/form_events.h"
+#include "core/menu_tree.h"
+#include "core/name_lines.h"
+#include "core/shared_names.h"
+#include "replay/scripted_random.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
