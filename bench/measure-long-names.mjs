@@ -4,7 +4,7 @@
 // key press in a name box to the next drawn frame (median of 15).
 // bench/measure-long-names runs it:
 //   node bench/measure-long-names.mjs build/web
-import { launch, serve } from "../tests/web/site.mjs";
+import { attach, launch, serve } from "../tests/web/site.mjs";
 
 const root = process.argv[2] ?? "build/web";
 const site = await serve(root);
@@ -14,7 +14,7 @@ const median = (values) => [...values].sort((a, b) => a - b)[values.length >> 1]
 for (const longest of [false, true]) {
     const page = await browser.newPage();
     await page.goto(site.url);
-    await page.waitForFunction(() => window.zarvel !== undefined);
+    await attach(page);
     const length = await page.evaluate((longest) => {
         const { core, controls, reading } = window.zarvel;
         const length = longest ? core.maxNameLength : 4;

@@ -8,7 +8,7 @@
 //   node bench/measure-web.mjs build/web
 import { readdir, stat } from "node:fs/promises";
 import { join } from "node:path";
-import { launch, serve } from "../tests/web/site.mjs";
+import { attach, launch, serve } from "../tests/web/site.mjs";
 
 const root = process.argv[2] ?? "build/web";
 const site = await serve(root);
@@ -26,7 +26,7 @@ for (let i = 0; i < 10; ++i) {
     const page = await context.newPage();
     const servedBefore = site.served();
     await page.goto(site.url);
-    await page.waitForFunction(() => window.zarvel !== undefined, { polling: 1 });
+    await attach(page);
     const [painted, answers] = await page.evaluate(() => [
         performance.getEntriesByName("first-contentful-paint")[0].startTime,
         performance.now(),
@@ -45,7 +45,7 @@ for (let i = 0; i < 10; ++i) {
 
 const page = await browser.newPage();
 await page.goto(site.url);
-await page.waitForFunction(() => window.zarvel !== undefined);
+await attach(page);
 const dealMicroseconds = await page.evaluate(() => {
     const { reading } = window.zarvel;
     reading.selectFigure(1, 1);

@@ -34,6 +34,13 @@ inline constexpr int ConfirmImage = 45;
 // Image46..Image76: the 31 card slots of the table.
 inline constexpr int FirstSlotImage = 46;
 inline constexpr int LastSlotImage = 76;
+// A card of the table: the figure row or a slot (a narrow screen draws
+// them as one picture).
+constexpr bool OnTheTable(int number)
+{
+    return (number >= FirstFigureRowImage && number < FirstFigureRowImage + FigureRowLength)
+        || (number >= FirstSlotImage && number <= LastSlotImage);
+}
 // Image77: the card back, hidden, only copied from.
 inline constexpr int CardBackImage = 77;
 inline constexpr int ImageCount = 77;

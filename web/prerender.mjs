@@ -22,17 +22,17 @@ const attributes = (list) =>
 const tag = (name, list, content = "") => `<${name}${attributes(list)}>${content}</${name}>`;
 
 const px = (twips) => twips / core.twipsPerPixel;
-const rows = Array.from(core.controlTable()).map((row, depth) => ({ ...row, depth: depth + 1 }));
-const own = new Set(Array.from(core.pictures(), (picture) => picture.number));
+const rows = core.windowControls().map((row, depth) => ({ ...row, depth: depth + 1 }));
+const own = new Set(core.cataloguePictures());
 // The cards of the table, drawn as one picture on a narrow screen, with
 // the pictures that are only copied from.
 const isCard = (row) => row.kind === Kind.Picture && row.event === core.ControlEvent.None;
-const dealt = rows.filter((row) => row.card);
-const left = Math.min(...dealt.map((r) => px(r.left)));
-const top = Math.min(...dealt.map((r) => px(r.top)));
-const right = Math.max(...dealt.map((r) => px(r.left + r.width)));
-const bottom = Math.max(...dealt.map((r) => px(r.top + r.height)));
-const columns = new Set(dealt.filter((r) => px(r.top) === top).map((r) => r.left)).size;
+const dealt = rows.filter((row) => row.onTheTable);
+const left = Math.min(...dealt.map((r) => px(r.place.left)));
+const top = Math.min(...dealt.map((r) => px(r.place.top)));
+const right = Math.max(...dealt.map((r) => px(r.place.left + r.place.width)));
+const bottom = Math.max(...dealt.map((r) => px(r.place.top + r.place.height)));
+const columns = new Set(dealt.filter((r) => px(r.place.top) === top).map((r) => r.place.left)).size;
 const pitch = (right - left) / columns;
 const column = (x) => Math.min(Math.max(Math.floor((x - left) / pitch) + 1, 1), columns);
 
@@ -40,7 +40,7 @@ const column = (x) => Math.min(Math.max(Math.floor((x - left) / pitch) + 1, 1), 
 // two rows of them (the names), in the column under its centre.
 const band = (row) => {
     if (isCard(row)) return undefined;
-    const middle = px(row.top + row.height / 2);
+    const middle = px(row.place.top + row.place.height / 2);
     return middle < top ? "top" : middle > bottom ? "bottom" : "names";
 };
 
@@ -140,7 +140,7 @@ function menu(items, level) {
             {
                 role: "menuitem",
                 tabindex: -1,
-                "data-name": row.name,
+                "data-name": row.control,
                 "aria-haspopup": submenu ? "true" : undefined,
                 "aria-expanded": submenu ? "false" : undefined,
             },
@@ -153,18 +153,18 @@ function menu(items, level) {
     }
     return markup;
 }
-const bar = menu(Array.from(core.menuRows()), 0);
+const bar = menu(core.menuTree(), 0);
 
 const places = rows.map(
     (r) =>
-        `#${r.name} { --x: ${px(r.left)}; --y: ${px(r.top)}; ` +
-        `--w: ${px(r.width)}; --h: ${px(r.height)}; z-index: ${r.depth};` +
-        (band(r) ? ` --column: ${column(px(r.left + r.width / 2))};` : "") +
+        `#${r.name} { --x: ${px(r.place.left)}; --y: ${px(r.place.top)}; ` +
+        `--w: ${px(r.place.width)}; --h: ${px(r.place.height)}; z-index: ${r.depth};` +
+        (band(r) ? ` --column: ${column(px(r.place.left + r.place.width / 2))};` : "") +
         " }",
 );
 // The style sheet goes into the page, its fonts under the build's folder.
 const sheet = join(stage, "style.css");
-const area = core.clientArea();
+const area = core.clientArea;
 const style = [
     (await readFile(sheet, "utf8"))
         .replaceAll('url("fonts/', 'url("__BUILD__/fonts/')

@@ -8,7 +8,7 @@ import { appendFile, cp, mkdtemp, readdir } from "node:fs/promises";
 import { tmpdir } from "node:os";
 import { dirname, join } from "node:path";
 import { fileURLToPath } from "node:url";
-import { launch, menu, open, serve, text } from "./site.mjs";
+import { attach, launch, menu, open, serve, text } from "./site.mjs";
 
 const root = process.env.ZARVEL_SITE;
 const source = join(dirname(fileURLToPath(import.meta.url)), "../..");
@@ -66,7 +66,7 @@ test("a new build behind a caching host arrives within two reloads, never mixed 
     await page.waitForFunction(() => document.getElementById("update").textContent !== "", { timeout: 20000 });
     assert.deepEqual(await builds(page), [a], "the first reload still runs the old build whole");
     await page.reload();
-    await page.waitForFunction(() => window.zarvel !== undefined);
+    await attach(page);
     assert.equal(await page.evaluate(() => window.zarvelBuild), "B");
     assert.equal((await builds(page)).length, 1);
     assert.notEqual((await builds(page))[0], a);
@@ -172,7 +172,7 @@ test("a lone surrogate, stored or typed, reaches the core as U+FFFD", async (t) 
     });
     await page.evaluateOnNewDocument(() => localStorage.setItem("zarvel.names", "\uD83D\r\nБорис\r\nВера\r\nГлеб\r\n"));
     await page.goto(site.url);
-    await page.waitForFunction(() => window.zarvel !== undefined);
+    await attach(page);
     assert.equal(await value(page, "Text1"), "\uFFFD");
     assert.equal(await value(page, "Text2"), "Борис");
     await input(page, "Text3", "a\uDC00b");

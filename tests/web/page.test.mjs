@@ -5,7 +5,7 @@ import { after, before, test } from "node:test";
 import assert from "node:assert/strict";
 import { readFile } from "node:fs/promises";
 import { createRequire } from "node:module";
-import { alt, answered, found, launch, menu, open, serve, text } from "./site.mjs";
+import { alt, answered, attach, found, launch, menu, open, serve, text } from "./site.mjs";
 
 const root = process.env.ZARVEL_SITE;
 const places = process.env.ZARVEL_PLACES;
@@ -144,14 +144,14 @@ test(storageCase, async () => {
     await page.click("#Text3", { clickCount: 3 });
     await page.type("#Text3", "<b>Вера</b>");
     await page.reload();
-    await page.waitForFunction(() => window.zarvel !== undefined);
+    await attach(page);
     assert.equal(await page.$eval("#Text3", (e) => e.value), "<b>Вера</b>");
     await page.close();
     for (const damaged of ["одна строка", "a\r\nb\r\nc\r\n", ""]) {
         page = await browser.newPage(); // a reload would save the boxes over the garbage
         await page.evaluateOnNewDocument((d) => localStorage.setItem("zarvel.names", d), damaged);
         await page.goto(site.url);
-        await page.waitForFunction(() => window.zarvel !== undefined);
+        await attach(page);
         assert.equal(await page.$eval("#Text3", (e) => e.value), "Имя");
         assert.equal(await text(page, "notice"), "", JSON.stringify(damaged));
         await page.close();
@@ -167,7 +167,7 @@ test(storageCase, async () => {
         window.full = true;
     });
     await page.goto(site.url);
-    await page.waitForFunction(() => window.zarvel !== undefined);
+    await attach(page);
     await menu(page, "Гадание", "Гадание_девушки", "Девушки_на_4_вальта", "на_вальтов_дама_крести", "Назначить_имена");
     await page.type("#Text1", "x");
     await page.waitForFunction(() => /не сохранены/.test(document.getElementById("notice").textContent));

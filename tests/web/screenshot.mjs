@@ -1,14 +1,14 @@
 // Makes docs/web-phone.png: the page on a phone-sized screen after a whole
 // reading by taps. Run from tests/web with the site built:
 //   ZARVEL_SITE=../../build/web node screenshot.mjs ../../docs/web-phone.png
-import { launch, serve } from "./site.mjs";
+import { attach, launch, serve } from "./site.mjs";
 
 const site = await serve(process.env.ZARVEL_SITE);
 const browser = await launch();
 const page = await browser.newPage();
 await page.setViewport({ width: 390, height: 844, deviceScaleFactor: 2, isMobile: true, hasTouch: true });
 await page.goto(site.url);
-await page.waitForFunction(() => window.zarvel !== undefined);
+await attach(page);
 // The same reading as the desktop screenshot: the queen of hearts turns up
 // seventh, in the second column.
 await page.evaluate(() =>

@@ -78,8 +78,18 @@ export async function open(browser, url, viewport = { width: 800, height: 620 })
     const page = await browser.newPage();
     await page.setViewport(viewport);
     await page.goto(url);
-    await page.waitForFunction(() => window.zarvel !== undefined);
+    await attach(page);
     return page;
+}
+
+// The page's core, its reading and its controls as window.zarvel, once the
+// core is ready: the tests' own handle, taken from the module the page
+// loads (app.js exports them; the page puts nothing on its globals).
+export async function attach(page) {
+    const app = await page.waitForSelector('script[type="module"][src$="/app.js"]');
+    await page.evaluate(async (script) => {
+        window.zarvel = await import(script.src);
+    }, app);
 }
 
 // What a person sees and does on a page.

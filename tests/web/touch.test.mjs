@@ -6,7 +6,7 @@ import { after, before, test } from "node:test";
 import assert from "node:assert/strict";
 import { readFile } from "node:fs/promises";
 import { createRequire } from "node:module";
-import { answered, found, launch, serve, text } from "./site.mjs";
+import { answered, attach, found, launch, serve, text } from "./site.mjs";
 
 const Screens = [
     { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true, portrait: true },
@@ -83,7 +83,7 @@ for (const screen of Screens) {
         const page = await browser.newPage();
         await page.setViewport(screen);
         await page.goto(site.url);
-        await page.waitForFunction(() => window.zarvel !== undefined);
+        await attach(page);
         await page.evaluate(() => window.zarvel.reading.replayLayout(9, [28])); // the ace, then kings of clubs
         const press = (selector) => (screen.hasTouch ? page.tap(selector) : page.click(selector));
         assert.deepEqual(await faults(page), []);

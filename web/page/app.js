@@ -3,7 +3,7 @@
 // and the names kept in the browser's storage and shared by every tab.
 import createZarvel from "./zarvel.mjs";
 import { MenuBar } from "./menu_bar.js";
-import { PageControls, listOf, wellFormed } from "./page_controls.js";
+import { PageControls, wellFormed } from "./page_controls.js";
 import { NamesStorage } from "./names_storage.js";
 
 let core;
@@ -39,7 +39,7 @@ const saveSoon = () => {
 
 // Each control's event goes to the core's handler of that event.
 const first = controls.attach((event) => reading.raise(event), saveSoon);
-new MenuBar(document.getElementById("menubar"), listOf(core.menuRows()), (row) => {
+new MenuBar(document.getElementById("menubar"), core.menuTree(), (row) => {
     if (row.command === core.MenuCommand.PickFigure) reading.selectFigure(row.figure, row.rank);
     else reading.assignNames();
 });
@@ -91,4 +91,6 @@ if ("serviceWorker" in navigator) {
         .catch(() => {});
 }
 
-window.zarvel = { core, reading, controls }; // for the browser tests
+// For the browser tests, which import this module: the page itself puts
+// nothing on its globals.
+export { core, reading, controls };

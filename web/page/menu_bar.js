@@ -12,7 +12,7 @@ export class MenuBar {
         this.bar = bar;
         this.onCommand = onCommand;
         for (const row of rows) {
-            const item = bar.querySelector(`[data-name="${CSS.escape(row.name)}"]`);
+            const item = bar.querySelector(`[data-name="${CSS.escape(row.control)}"]`);
             if (!this.submenuOf(item)) item.command = row;
             item.addEventListener("click", (event) => {
                 event.preventDefault();

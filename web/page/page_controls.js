@@ -8,8 +8,7 @@ export class PageControls {
     constructor(core, form) {
         this.core = core;
         this.form = form;
-        this.pictures = new Map(); // catalogue number → {name, file, file2x}
-        for (const picture of listOf(core.pictures())) this.pictures.set(picture.number, picture);
+        this.lineBreaks = core.lineBreakForms();
         this.elements = new Map();
         this.shown = new Map(); // a picture control is drawn only when shown and holding a picture
         this.versions = new Map(); // text box → a count of its changes, for the tick
@@ -21,7 +20,7 @@ export class PageControls {
     // focus first.
     attach(raise, nameChanged) {
         let first;
-        for (const row of listOf(this.core.controlTable())) {
+        for (const row of this.core.windowControls()) {
             const element = document.getElementById(row.name);
             this.elements.set(row.name, element);
             this.shown.set(row.name, row.visible);
@@ -67,7 +66,7 @@ export class PageControls {
     // A name is one line, whatever is pasted or dropped into it. A long
     // name goes to the core only when it holds a break.
     oneLine(name, box) {
-        const breaks = [...this.core.lineBreaks].some((c) => box.value.includes(c));
+        const breaks = this.lineBreaks.some((c) => box.value.includes(c));
         const line = breaks ? this.core.oneLineName(wellFormed(box.value)) : box.value;
         if (line !== box.value) {
             const end = box.selectionEnd - (box.value.length - line.length);
@@ -145,15 +144,14 @@ export class PageControls {
     // The picture at its own size, sharp on any screen: 1× and 2× files.
     showPicture(image, number) {
         if (image.dataset.picture === String(number)) return;
-        const picture = this.pictures.get(number);
         image.dataset.picture = String(number);
-        const [file, file2x] = [picture.file, picture.file2x].map(
-            (f) => new URL(`pictures/${f}`, import.meta.url).href,
+        const [file, file2x] = [1, 2].map(
+            (scale) => new URL(`pictures/${this.core.pictureFileName(number, scale)}`, import.meta.url).href,
         );
         image.src = file;
         image.srcset = `${file} 1x, ${file2x} 2x`;
-        image.alt = picture.name;
-        if (image.getAttribute("role") === "button") image.setAttribute("aria-label", picture.name);
+        image.alt = this.core.pictureName(number);
+        if (image.getAttribute("role") === "button") image.setAttribute("aria-label", image.alt);
     }
 }
 
@@ -164,9 +162,4 @@ export function wellFormed(text) {
         text.toWellFormed?.() ??
         text.replace(/[\uD800-\uDBFF](?![\uDC00-\uDFFF])|(?<![\uD800-\uDBFF])[\uDC00-\uDFFF]/g, "\uFFFD")
     );
-}
-
-// An embind array or vector as a JavaScript array.
-export function listOf(array) {
-    return Array.from(array);
 }

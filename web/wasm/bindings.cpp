@@ -1,17 +1,13 @@
 // The reading core for the web page: the page's control operations in
-// JavaScript behind the core's Controls, the event wiring, and the core's
-// tables, from which the page builds its window and its menu.
-#include "browser_clock.h"
+// JavaScript behind the core's Controls, and the declarations that give the
+// page the core's tables, enums and handlers under their C++ names.
 #include "core/catalogue.h"
-#include "core/clock_random_source.h"
 #include "core/control_layout.h"
 #include "core/control_names.h"
 #include "core/controls.h"
-#include "core/form_events.h"
 #include "core/menu_tree.h"
 #include "core/name_lines.h"
-#include "core/shared_names.h"
-#include "replay/scripted_random.h"
+#include "web_form.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -90,190 +86,27 @@ private:
     mutable std::map<std::string, Control, std::less<>> controls_;
 };
 
-// Chooses between the real random source and a replayed deal, which the
-// browser tests use to lay known layouts, as the desktop tests do. A
-// replayed layout serves the next deal only.
-class SwitchableRandom final : public RandomSource {
-public:
-    void ReseedFromClock() override { Current().ReseedFromClock(); }
-    float NextValue() override { return Current().NextValue(); }
-    void Replay(std::deque<int> draws) { replay_ = std::make_unique<replay::ScriptedRandom>(std::move(draws)); }
-    void EndReplay() { replay_.reset(); }
+WebForm *MakeForm(val page) { return new WebForm(std::make_unique<JsControls>(std::move(page))); }
 
-private:
-    RandomSource &Current() { return replay_ ? static_cast<RandomSource &>(*replay_) : clock_; }
-    ClockRandomSource clock_{BrowserClock};
-    std::unique_ptr<replay::ScriptedRandom> replay_;
-};
-
-template <typename T> std::vector<T> FromArray(const val &array) { return emscripten::vecFromJSArray<T>(array); }
-
-val ToArray(const std::vector<std::string> &items)
+// Each item as a JavaScript value, in a JavaScript array.
+template <typename Items> val ArrayOf(const Items &items)
 {
     val array = val::array();
-    for (const std::string &item : items)
-        array.call<void>("push", item);
+    for (const auto &item : items)
+        array.call<void>("push", val(item));
     return array;
 }
 
-} // namespace
-
-// Form1's reading over the page's controls: one method per handled event.
-class WebForm {
-public:
-    explicit WebForm(val page)
-        : controls_(std::move(page))
-        , events_(controls_, random_)
-    {
-    }
-
-    // The names read from storage, as the lines of the names file.
-    void Load(const std::string &stored)
-    {
-        events_.Load(SplitNameLines(stored, true));
-        MarkNamesSynced(controls_, shared_);
-    }
-    // The names to keep, as the names file's four lines, over what is
-    // stored now: another tab may have changed the boxes this one did not.
-    std::string Unload(const std::string &stored)
-    {
-        return JoinNameLines(MergeNamesToStore(controls_, shared_, SplitNameLines(stored, true)));
-    }
-    // Another tab stored names: the boxes not changed here take them.
-    void TakeStored(const std::string &stored) { TakeStoredNames(controls_, shared_, SplitNameLines(stored, true)); }
-    void Deal() { Raise(ControlEvent::Deal); }
-    void Raise(ControlEvent event)
-    {
-        events_.Raise(event);
-        if (event == ControlEvent::Deal)
-            random_.EndReplay();
-    }
-    void Tick() { events_.Tick(); }
-    void ConfirmNames() { events_.ConfirmNames(); }
-    void ChooseQuestion() { events_.ChooseQuestion(); }
-    void AssignNames() { events_.AssignNames(); }
-    void SelectFigure(int figure, int rank)
-    {
-        events_.SelectFigure(static_cast<std::int16_t>(figure), static_cast<std::int16_t>(rank));
-    }
-
-    // For the browser tests: deal the layout `slotOne`, then `laterSlots`.
-    void ReplayLayout(int slotOne, const val &laterSlots)
-    {
-        random_.Replay(replay::LayoutDraws(slotOne, FromArray<int>(laterSlots)));
-    }
-    int RevealStateValue() const { return static_cast<int>(events_.State().RevealState); }
-
-private:
-    JsControls controls_;
-    SwitchableRandom random_;
-    FormEvents events_;
-    SharedNames shared_;
-};
-
-namespace {
-
-// A JavaScript array with one object per item, each filled by `fill`.
-template <typename Items, typename Fill> val ArrayOf(const Items &items, Fill fill)
+// A field computed from the row: the rows only ever go out to JavaScript,
+// so what JavaScript would write back is dropped.
+template <typename Row, typename T> void ReadOnly(Row & /*row*/, T /*value*/) { }
+template <typename Row, std::string_view Row::*Field> std::string Text(const Row &row)
 {
-    val array = val::array();
-    for (const auto &item : items) {
-        val object = val::object();
-        fill(object, item);
-        array.call<void>("push", object);
-    }
-    return array;
+    return std::string(row.*Field);
 }
 
-val ControlTable()
+void DeclareTables()
 {
-    return ArrayOf(WindowControls(), [](val &row, const ControlRow &control) {
-        row.set("name", control.name);
-        row.set("kind", control.kind);
-        row.set("left", control.place.left);
-        row.set("top", control.place.top);
-        row.set("width", control.place.width);
-        row.set("height", control.place.height);
-        row.set("text", control.text);
-        row.set("visible", control.visible);
-        row.set("focusOrder", control.focusOrder);
-        row.set("accessibleName", control.accessibleName);
-        row.set("imageNumber", control.imageNumber);
-        row.set("event", control.event);
-        row.set("firstFocus", control.firstFocus);
-        row.set("announces", control.announces);
-        // A card of the table: the figure row or a slot; the page draws
-        // them as one picture on a narrow screen.
-        const int n = control.imageNumber;
-        row.set("card",
-            (n >= FirstFigureRowImage && n < FirstFigureRowImage + FigureRowLength)
-                || (n >= FirstSlotImage && n <= LastSlotImage));
-    });
-}
-
-// Form1's client area, which every control's place is measured in.
-val ClientAreaRect()
-{
-    val area = val::object();
-    area.set("width", ClientArea.width);
-    area.set("height", ClientArea.height);
-    return area;
-}
-
-val MenuRows()
-{
-    return ArrayOf(MenuTree, [](val &row, const MenuEntry &entry) {
-        row.set("level", entry.level);
-        row.set("name", std::string(entry.control));
-        row.set("caption", std::string(entry.caption));
-        row.set("command", CommandOf(entry));
-        row.set("figure", entry.figure);
-        row.set("rank", entry.rank);
-    });
-}
-
-val Pictures()
-{
-    return ArrayOf(CataloguePictures(), [](val &picture, int number) {
-        picture.set("number", number);
-        picture.set("name", PictureName(number));
-        picture.set("file", PictureFileName(number, 1));
-        picture.set("file2x", PictureFileName(number, 2));
-    });
-}
-
-std::string OneLine(const std::string &text) { return OneLineName(text); }
-
-// The characters that break a line, as one string: the page looks for them
-// before it hands a long name to OneLineName.
-std::string LineBreakText()
-{
-    std::string text;
-    for (const std::string &form : LineBreakForms())
-        text += form;
-    return text;
-}
-
-val StoredLines(const std::string &stored) { return ToArray(SplitNameLines(stored, true)); }
-
-} // namespace
-
-EMSCRIPTEN_BINDINGS(zarvel)
-{
-    emscripten::class_<WebForm>("Form")
-        .constructor<val>()
-        .function("load", &WebForm::Load)
-        .function("unload", &WebForm::Unload)
-        .function("takeStored", &WebForm::TakeStored)
-        .function("deal", &WebForm::Deal)
-        .function("raise", &WebForm::Raise)
-        .function("tick", &WebForm::Tick)
-        .function("confirmNames", &WebForm::ConfirmNames)
-        .function("chooseQuestion", &WebForm::ChooseQuestion)
-        .function("assignNames", &WebForm::AssignNames)
-        .function("selectFigure", &WebForm::SelectFigure)
-        .function("replayLayout", &WebForm::ReplayLayout)
-        .function("revealState", &WebForm::RevealStateValue);
     emscripten::enum_<ControlKind>("ControlKind")
         .value("Picture", ControlKind::Picture)
         .value("Label", ControlKind::Label)
@@ -289,17 +122,75 @@ EMSCRIPTEN_BINDINGS(zarvel)
         .value("OpenSubmenu", MenuCommand::OpenSubmenu)
         .value("PickFigure", MenuCommand::PickFigure)
         .value("AssignNames", MenuCommand::AssignNames);
-    emscripten::function("controlTable", &ControlTable);
-    emscripten::function("menuRows", &MenuRows);
-    emscripten::function("clientArea", &ClientAreaRect);
-    emscripten::function("pictures", &Pictures);
-    emscripten::function("oneLineName", &OneLine);
-    emscripten::function("storedLines", &StoredLines);
+    emscripten::value_object<TwipsRect>("TwipsRect")
+        .field("left", &TwipsRect::left)
+        .field("top", &TwipsRect::top)
+        .field("width", &TwipsRect::width)
+        .field("height", &TwipsRect::height);
+    emscripten::value_object<ControlRow>("ControlRow")
+        .field("name", &ControlRow::name)
+        .field("kind", &ControlRow::kind)
+        .field("place", &ControlRow::place)
+        .field("text", &ControlRow::text)
+        .field("visible", &ControlRow::visible)
+        .field("focusOrder", &ControlRow::focusOrder)
+        .field("accessibleName", &ControlRow::accessibleName)
+        .field("imageNumber", &ControlRow::imageNumber)
+        .field("event", &ControlRow::event)
+        .field("firstFocus", &ControlRow::firstFocus)
+        .field("announces", &ControlRow::announces)
+        .field(
+            "onTheTable", +[](const ControlRow &row) { return OnTheTable(row.imageNumber); },
+            &ReadOnly<ControlRow, bool>);
+    emscripten::value_object<MenuEntry>("MenuEntry")
+        .field("level", &MenuEntry::level)
+        .field("control", &Text<MenuEntry, &MenuEntry::control>, &ReadOnly<MenuEntry, std::string>)
+        .field("caption", &Text<MenuEntry, &MenuEntry::caption>, &ReadOnly<MenuEntry, std::string>)
+        .field("figure", &MenuEntry::figure)
+        .field("rank", &MenuEntry::rank)
+        .field("command", &CommandOf, &ReadOnly<MenuEntry, MenuCommand>);
+    emscripten::function(
+        "windowControls", +[] { return ArrayOf(WindowControls()); });
+    emscripten::function(
+        "menuTree", +[] { return ArrayOf(MenuTree); });
+    emscripten::function(
+        "cataloguePictures", +[] { return ArrayOf(CataloguePictures()); });
+    emscripten::function(
+        "lineBreakForms", +[] { return ArrayOf(LineBreakForms()); });
+    emscripten::function("pictureName", &PictureName);
+    emscripten::function("pictureFileName", &PictureFileName);
+    emscripten::function(
+        "oneLineName", +[](const std::string &text) { return OneLineName(text); });
+    emscripten::constant("clientArea", ClientArea);
     emscripten::constant("twipsPerPixel", TwipsPerPixel);
     emscripten::constant("timer1IntervalMs", Timer1IntervalMs);
     emscripten::constant("maxNameLength", static_cast<double>(MaxNameLength));
-    emscripten::constant("lineBreaks", LineBreakText());
     emscripten::constant("form1Caption", std::string(Form1Caption));
+}
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(zarvel)
+{
+    emscripten::class_<WebForm>("Form")
+        .constructor(&MakeForm)
+        .function("load", &WebForm::Load)
+        .function("unload", &WebForm::Unload)
+        .function("takeStored", &WebForm::TakeStored)
+        .function("deal", &WebForm::Deal)
+        .function("raise", &WebForm::Raise)
+        .function("tick", &WebForm::Tick)
+        .function("confirmNames", &WebForm::ConfirmNames)
+        .function("chooseQuestion", &WebForm::ChooseQuestion)
+        .function("assignNames", &WebForm::AssignNames)
+        .function("selectFigure", &WebForm::SelectFigure)
+        .function(
+            "replayLayout",
+            +[](WebForm &form, int slotOne, const val &laterSlots) {
+                form.ReplayLayout(slotOne, emscripten::vecFromJSArray<int>(laterSlots));
+            })
+        .function("revealState", &WebForm::RevealState);
+    DeclareTables();
 }
 
 } // namespace zarvel
