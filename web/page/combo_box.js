@@ -1,8 +1,11 @@
 // Combo1: an editable text with a list of questions. Choosing an item of
-// the list (mouse, touch, keyboard), or the arrow keys on the closed box,
-// raises the click; typing never does, and the text stays as typed.
+// the list (mouse, touch, keyboard: comboKey), or the arrow keys on the
+// closed box, raises the click; typing never does, and the text stays as
+// typed.
 // On a touch screen the list button opens the list without the on-screen
 // keyboard: the text is focused only by a tap in the text itself.
+import { comboKey } from "./keys.js";
+
 export class ComboBox {
     // `element`: the box, written into the page with its text field, list
     // button and list.
@@ -77,23 +80,17 @@ export class ComboBox {
     }
 
     onKey(event) {
-        const step = event.key === "ArrowDown" ? 1 : event.key === "ArrowUp" ? -1 : 0;
-        if (this.isOpen()) {
-            if (step !== 0) this.highlight(Math.min(Math.max(this.highlighted + step, 0), this.items.length - 1));
-            else if (event.key === "Enter") this.choose(this.highlighted);
-            else if (event.key === "Escape") this.close();
-            else return;
-        } else if ((event.altKey && step === 1) || event.key === "F4") {
-            this.open();
-        } else if (step !== 0) {
-            // As on the desktop: the arrows on the closed box choose the
-            // next or the previous question at once.
-            const next = Math.min(Math.max(this.current + step, 0), this.items.length - 1);
-            if (next === this.current) return;
-            this.choose(next);
-        } else {
-            return;
-        }
+        const action = comboKey(event.key, event.altKey, {
+            open: this.isOpen(),
+            highlighted: this.highlighted,
+            current: this.current,
+            count: this.items.length,
+        });
+        if (!action) return;
+        if (action.step === "highlight") this.highlight(action.index);
+        else if (action.step === "choose") this.choose(action.index);
+        else if (action.step === "open") this.open();
+        else this.close();
         event.preventDefault();
     }
 }

@@ -4,6 +4,8 @@
 // Space, Escape, Home, End), as the menubar pattern describes. Once a menu
 // is open the mouse works as on a desktop menu bar, and a command or
 // Escape gives the focus back to the control that had it.
+import { menuKey } from "./keys.js";
+
 export class MenuBar {
     // `bar`: the menu bar, written into the page with its menus, each item
     // named in data-name; `rows`: the core's menu tree; `onCommand(row)`
@@ -135,89 +137,61 @@ export class MenuBar {
         this.focus(item);
     }
 
+    // The top item whose menu holds `item`, or `item` itself on the bar.
+    topOf(item) {
+        while (!this.isTop(item)) item = this.parentItem(this.menuOf(item));
+        return item;
+    }
+
     onKey(event, item) {
         const siblings = this.itemsOf(this.menuOf(item));
-        const at = siblings.indexOf(item);
-        const top = this.topItems();
-        const topOf = (i) => {
-            let m = this.menuOf(i);
-            while (m !== this.bar) {
-                i = this.parentItem(m);
-                m = this.menuOf(i);
-            }
-            return i;
-        };
-        const moveTop = (step) => {
-            const current = topOf(item);
-            this.closeAll();
-            const next = top[(top.indexOf(current) + step + top.length) % top.length];
-            if (this.submenuOf(next) && !this.isTop(item)) {
-                this.open(next);
-                this.focus(this.itemsOf(this.submenuOf(next))[0]);
-            } else {
-                this.focus(next);
-            }
-        };
-        const horizontal = this.isTop(item);
-        switch (event.key) {
-            case "Enter":
-            case " ":
+        const top = this.isTop(item);
+        const action = menuKey(event.key, {
+            top,
+            at: siblings.indexOf(item),
+            count: siblings.length,
+            submenu: Boolean(this.submenuOf(item)),
+            nested: !top && this.menuOf(item) !== this.submenuOf(this.topOf(item)),
+        });
+        if (!action) return;
+        const parent = top ? undefined : this.parentItem(this.menuOf(item));
+        switch (action.step) {
+            case "activate":
                 this.activate(item, true);
                 break;
-            case "ArrowDown":
-                if (horizontal) {
-                    if (this.submenuOf(item)) this.activate(item, true);
-                } else {
-                    this.focus(siblings[(at + 1) % siblings.length]);
-                }
+            case "focus":
+                this.focus(siblings[action.index]);
                 break;
-            case "ArrowUp":
-                if (horizontal) {
-                    if (this.submenuOf(item)) {
-                        this.open(item);
-                        const items = this.itemsOf(this.submenuOf(item));
-                        this.focus(items[items.length - 1]);
-                    }
-                } else {
-                    this.focus(siblings[(at - 1 + siblings.length) % siblings.length]);
-                }
+            case "openLast": {
+                this.open(item);
+                const items = this.itemsOf(this.submenuOf(item));
+                this.focus(items[items.length - 1]);
                 break;
-            case "ArrowRight":
-                if (horizontal) this.focus(top[(at + 1) % top.length]);
-                else if (this.submenuOf(item)) this.activate(item, true);
-                else moveTop(1);
-                break;
-            case "ArrowLeft":
-                if (horizontal) {
-                    this.focus(top[(at - 1 + top.length) % top.length]);
-                } else if (this.menuOf(item) !== this.submenuOf(topOf(item))) {
-                    const parent = this.parentItem(this.menuOf(item));
-                    this.close(parent);
-                    this.focus(parent);
-                } else {
-                    moveTop(-1);
-                }
-                break;
-            case "Escape":
-                if (horizontal) {
-                    this.leave();
-                } else {
-                    const parent = this.parentItem(this.menuOf(item));
-                    this.close(parent);
-                    this.focus(parent);
-                }
-                break;
-            case "Home":
-                this.focus(siblings[0]);
-                break;
-            case "End":
-                this.focus(siblings[siblings.length - 1]);
-                break;
-            case "Tab":
+            }
+            case "moveTop": {
+                const bar = this.topItems();
+                const next = bar[(bar.indexOf(this.topOf(item)) + action.by + bar.length) % bar.length];
                 this.closeAll();
-                return;
+                if (this.submenuOf(next)) {
+                    this.open(next);
+                    this.focus(this.itemsOf(this.submenuOf(next))[0]);
+                } else {
+                    this.focus(next);
+                }
+                break;
+            }
+            case "closeParent":
+                this.close(parent);
+                this.focus(parent);
+                break;
+            case "leave":
+                this.leave();
+                break;
+            case "closeAll":
+                this.closeAll();
+                return; // Tab goes on to the next control
             default:
-                return;
+                break;
         }
         event.preventDefault();
     }
