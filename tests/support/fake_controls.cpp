@@ -30,7 +30,9 @@ void FakeControls::SetVisible(std::string_view control, bool shown)
 
 void FakeControls::CopyPicture(std::string_view target, std::string_view source)
 {
-    pictures[std::string(target)] = Picture(std::string(source));
+    // A source without a picture changes nothing, as in the window.
+    if (const std::string picture = Picture(std::string(source)); !picture.empty())
+        pictures[std::string(target)] = picture;
     log.push_back("picture " + std::string(target) + "<-" + std::string(source));
 }
 

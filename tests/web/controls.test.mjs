@@ -1,0 +1,64 @@
+// The page's control operations run through the same script as the Qt
+// window's widgets and the core tests' fake (tests/data/controls_script.tsv),
+// so the three implementations of the core's Controls cannot drift apart.
+import { after, before, test } from "node:test";
+import assert from "node:assert/strict";
+import { readFile } from "node:fs/promises";
+import { launch, open, serve } from "./site.mjs";
+
+let site;
+let browser;
+before(async () => {
+    site = await serve(process.env.ZARVEL_SITE);
+    browser = await launch();
+});
+after(async () => {
+    await browser.close();
+    await site.stop();
+});
+
+test("the page's elements do what the window's widgets and the fake do", async () => {
+    const script = await readFile(new URL("../data/controls_script.tsv", import.meta.url), "utf8");
+    const page = await open(browser, site.url);
+    const lines = script.split("\n").map((line, i) => [i + 1, line]);
+    const mismatches = await page.evaluate((lines) => {
+        const controls = window.zarvel.controls;
+        const element = (name) => document.getElementById(name);
+        // What a person sees: a picture control only while it shows one.
+        const picture = (e) => Number(e.dataset.picture !== "0" ? e.dataset.picture : e.dataset.own || 0);
+        const view = {
+            seen: (c) => String(Number(!element(c).hidden && element(c).getClientRects().length > 0)),
+            samePicture: (c, d) => picture(element(c)) !== 0 && picture(element(c)) === picture(element(d)),
+            caption: (c) => (element(c).children.length === 0 ? element(c).textContent : "(not plain text)"),
+        };
+        const itemsAtStart = controls.combo.items.length;
+        const found = [];
+        let before = {};
+        const check = (line, ok, what) => {
+            if (!ok) found.push(`controls_script.tsv:${line}: ${what}`);
+        };
+        for (const [line, text] of lines) {
+            if (text === "" || text.startsWith("#")) continue;
+            const [op, c, arg = ""] = text.split("\t");
+            if (op === "setVisible") controls.setVisible(c, arg === "1");
+            else if (op === "copyPicture") controls.copyPicture(c, arg);
+            else if (op === "setCaption") controls.setCaption(c, arg);
+            else if (op === "setText" || op === "appendItem") {
+                before = { text: controls.text(c), version: op === "setText" ? controls.textVersion(c) : 0 };
+                if (op === "setText") controls.setText(c, arg);
+                else controls.appendItem(c, arg);
+            } else if (op === "seen") check(line, view.seen(c) === arg, `${c} seen: ${view.seen(c)}`);
+            else if (op === "samePicture") check(line, view.samePicture(c, arg), `${c} not showing ${arg}'s picture`);
+            else if (op === "caption") check(line, view.caption(c) === arg, `caption ${view.caption(c)}`);
+            else if (op === "text") check(line, controls.text(c) === arg, `text ${controls.text(c)}`);
+            else if (op === "versionChanged")
+                check(line, String(Number(controls.textVersion(c) !== before.version)) === arg, "version");
+            else if (op === "textKept") check(line, controls.text(c) === before.text, `text ${controls.text(c)}`);
+            else if (op === "items") check(line, controls.combo.items.length - itemsAtStart === Number(arg), "items");
+            else check(line, false, `no such operation or check: ${op}`);
+        }
+        return found;
+    }, lines);
+    assert.deepEqual(mismatches, []);
+    await page.close();
+});
