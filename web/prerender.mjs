@@ -171,7 +171,7 @@ const style = [
         .replaceAll("__NARROW__", `${px(area.width) - 0.02}px`), // narrower than the window
     "/* Written by the build from the core's table. */",
     `:root { --width: ${px(area.width)}; --height: ${px(area.height)}; }`,
-    `#Form1 { --left: ${left}; --top: ${top}; --table-width: ${right - left}; ` +
+    `#${core.form1} { --left: ${left}; --top: ${top}; --table-width: ${right - left}; ` +
         `--table-height: ${bottom - top}; --columns: ${columns}; }`,
     ...places,
     "",
@@ -181,7 +181,7 @@ await rm(sheet);
 const page = join(stage, "index.html");
 const html = (await readFile(page, "utf8"))
     .replace("<!--style-->", `<style>\n${style}</style>`)
-    .replace("<!--Form1-->", form)
+    .replace('<main class="form"><!--Form1-->', `<main id="${core.form1}" class="form">${form}`)
     .replace("<!--menubar-->", bar)
     .replace("__TITLE__", escape(core.form1Caption));
 await writeFile(page, html);

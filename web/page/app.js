@@ -19,7 +19,7 @@ await new Promise((resolve) => setTimeout(resolve));
 const say = (id) => (text) => {
     document.getElementById(id).textContent = text;
 };
-const form = document.getElementById("Form1");
+const form = document.getElementById(core.form1);
 const controls = new PageControls(core, form);
 const reading = new core.Form(controls);
 const names = new NamesStorage(say("notice"));
@@ -54,7 +54,7 @@ document.addEventListener("visibilitychange", () => {
 });
 window.addEventListener("pagehide", save);
 
-// Timer1: a tick every 50 ms against the clock. As with the window's
+// Timer1: a tick every interval against the clock. As with the window's
 // timer, a late tick comes once, after whatever delayed it, and the next
 // one a whole interval later: late ticks never come in a burst.
 const interval = core.timer1IntervalMs;

@@ -165,6 +165,7 @@ void DeclareTables()
     emscripten::constant("twipsPerPixel", TwipsPerPixel);
     emscripten::constant("timer1IntervalMs", Timer1IntervalMs);
     emscripten::constant("maxNameLength", static_cast<double>(MaxNameLength));
+    emscripten::constant("form1", std::string(Form1));
     emscripten::constant("form1Caption", std::string(Form1Caption));
 }
 
