@@ -65,7 +65,7 @@ web-site:
 
 # The tree's JavaScript, which ESLint (eslint.config.mjs) and Prettier
 # (.prettierrc.json) check.
-JS_FILES = "web/**/*.{js,mjs}" "bench/*.mjs" "tests/web/*.mjs" eslint.config.mjs
+JS_FILES = "web/**/*.{js,mjs,ts}" "bench/*.mjs" "tests/web/*.mjs" eslint.config.mjs
 
 # The web edition in headless Chromium, driven by puppeteer-core, after
 # ESLint and Prettier have passed its JavaScript.
