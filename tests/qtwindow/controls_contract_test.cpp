@@ -18,7 +18,7 @@ public:
     }
     bool Seen(const std::string &control) const override
     {
-        const QWidget *widget = Find<QWidget>(control);
+        const auto *widget = Find<QWidget>(control);
         const auto *picture = qobject_cast<const PictureControl *>(widget);
         return widget->isVisibleTo(&window_) && (!picture || picture->HasPicture());
     }
