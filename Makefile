@@ -16,7 +16,7 @@ deps:
 	./scripts/install-deps
 
 program: deps
-	cmake --preset release -B $(BUILD) -DZARVEL_TESTS=ON -DZARVEL_BENCH=ON
+	cmake --preset release -B $(BUILD) -DZARVEL_TESTS=ON -DZARVEL_BENCH=OFF
 	cmake --build $(BUILD) -j$(JOBS)
 
 run: program
@@ -87,7 +87,10 @@ deb: deps
 pristine-check:
 	./scripts/pristine-check --user
 
-bench: program
+# The benchmarks are built for this target only, into the same folder.
+bench: deps
+	cmake --preset release -B $(BUILD) -DZARVEL_TESTS=ON -DZARVEL_BENCH=ON
+	cmake --build $(BUILD) -j$(JOBS)
 	./$(BUILD)/bench/deal_bench --benchmark_report_aggregates_only=true
 	./bench/measure-window $(BUILD)
 
