@@ -47,13 +47,13 @@ const page = await browser.newPage();
 await page.goto(site.url);
 await attach(page);
 const dealMicroseconds = await page.evaluate(() => {
-    const { reading } = window.zarvel;
+    const { core, reading } = window.zarvel;
     reading.selectFigure(1, 1);
     // The page's clock is coarse: batches of 200 deals, median of 10.
     const times = [];
     for (let batch = 0; batch < 10; ++batch) {
         const start = performance.now();
-        for (let i = 0; i < 200; ++i) reading.deal();
+        for (let i = 0; i < 200; ++i) reading.raise(core.ControlEvent.Deal);
         times.push(((performance.now() - start) * 1000) / 200);
     }
     times.sort((a, b) => a - b);
@@ -63,13 +63,13 @@ const dealMicroseconds = await page.evaluate(() => {
 // A click on «Раскинуть» as a person makes it: after a reading whose 31
 // cards all lie on the table, so the click hides every slot again.
 const clickMilliseconds = await page.evaluate(() => {
-    const { reading } = window.zarvel;
+    const { core, reading } = window.zarvel;
     const button = document.getElementById("Command1");
     const last = document.getElementById("Image76");
     const times = [];
     for (let i = 0; i < 50; ++i) {
         reading.replayLayout(2, [1]);
-        reading.deal();
+        reading.raise(core.ControlEvent.Deal);
         while (last.hidden) reading.tick();
         const start = performance.now();
         button.click();
@@ -85,11 +85,11 @@ const reveals = [];
 for (let i = 0; i < 5; ++i) {
     reveals.push(
         await page.evaluate(async () => {
-            const { reading } = window.zarvel;
+            const { core, reading } = window.zarvel;
             reading.replayLayout(2, [1]);
             const last = document.getElementById("Image76");
             const start = performance.now();
-            reading.deal();
+            reading.raise(core.ControlEvent.Deal);
             while (last.hidden) await new Promise((resolve) => requestAnimationFrame(resolve));
             return performance.now() - start;
         }),

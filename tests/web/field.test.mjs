@@ -176,7 +176,7 @@ test("a lone surrogate, stored or typed, reaches the core as U+FFFD", async (t) 
     assert.equal(await value(page, "Text1"), "\uFFFD");
     assert.equal(await value(page, "Text2"), "Борис");
     await input(page, "Text3", "a\uDC00b");
-    await page.evaluate(() => window.zarvel.reading.confirmNames());
+    await page.evaluate(() => window.zarvel.reading.raise(window.zarvel.core.ControlEvent.ConfirmNames));
     assert.equal(await text(page, "Label3"), "a\uFFFDb");
 });
 
@@ -187,7 +187,7 @@ test("after a 400 ms stall the late tick comes once, not in a burst", async (t) 
             [...Array(31).keys()].filter((i) => !document.getElementById(`Image${46 + i}`).hidden).length;
         window.zarvel.reading.selectFigure(1, 1);
         window.zarvel.reading.replayLayout(2, [1]);
-        window.zarvel.reading.deal();
+        window.zarvel.reading.raise(window.zarvel.core.ControlEvent.Deal);
         while (shown() < 3) await new Promise((resolve) => setTimeout(resolve, 5));
         const before = shown();
         for (const end = performance.now() + 400; performance.now() < end;);

@@ -44,10 +44,7 @@ public:
     // Another tab stored names: the boxes not changed here take them.
     void TakeStored(const std::string &stored);
     void Raise(ControlEvent event);
-    void Deal() { Raise(ControlEvent::Deal); }
     void Tick() { events_.Tick(); }
-    void ConfirmNames() { events_.ConfirmNames(); }
-    void ChooseQuestion() { events_.ChooseQuestion(); }
     void AssignNames() { events_.AssignNames(); }
     void SelectFigure(int figure, int rank);
 

@@ -63,10 +63,7 @@ export interface Form {
     unload(stored: string): string;
     takeStored(stored: string): void;
     raise(event: ControlEvent): void;
-    deal(): void;
     tick(): void;
-    confirmNames(): void;
-    chooseQuestion(): void;
     assignNames(): void;
     selectFigure(figure: number, rank: number): void;
     /** For the tests: the next deal lays `slotOne`, then `laterSlots`. */
