@@ -1,4 +1,4 @@
-# Set-up, build, run and test Zarvel on Debian 12. Every target first
+# Set-up, build, run and test Zarvel on Debian 12 or 13. Every target first
 # installs the Debian packages that are missing (scripts/install-deps).
 
 BUILD ?= build
@@ -82,10 +82,12 @@ web-test: web-site
 deb: deps
 	./scripts/build-deb $(BUILD)
 
-# CI's run on a freshly debootstrapped Debian 12, as root, then as an
-# ordinary user with sudo (about 30 minutes; not part of `make test`).
+# CI's run on a freshly debootstrapped Debian release, as root, then as an
+# ordinary user with sudo (about 30 minutes a release; not part of `make
+# test`): SUITE=trixie (or bookworm, forky) for one release.
+SUITE ?= bookworm trixie
 pristine-check:
-	./scripts/pristine-check --user
+	for suite in $(SUITE); do ./scripts/pristine-check --user $$suite || exit 1; done
 
 # The benchmarks are built for this target only, into the same folder.
 bench: deps

@@ -1,5 +1,5 @@
 // Renders the program's pictures at build time from the "atlasnye" deck of
-// gnome-cards-data:
+// AisleRiot (pictures/atlasnye.svgz):
 //   cardtool DECK.svgz FOLDER         every picture of the catalogue (the
 //       36 faces, the card back and the confirm picture) at 1× and 2×,
 //       named after the picture control that carries it, and pictures.qrc
@@ -237,8 +237,7 @@ int main(int argc, char **argv)
         ++argv;
     const QString deckPath = QString::fromLocal8Bit(argv[1]);
     if (!QFile::exists(deckPath)) {
-        std::fprintf(
-            stderr, "cardtool: the card deck %s is missing; install the Debian package gnome-cards-data\n", argv[1]);
+        std::fprintf(stderr, "cardtool: the card deck %s is missing\n", argv[1]);
         return 1;
     }
     QSvgRenderer deck(deckPath);
