@@ -31,7 +31,7 @@ TerminationSignals::TerminationSignals(QObject *parent)
     notifier_ = new QSocketNotifier(signalSocket[1], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &TerminationSignals::Drain);
 
-    struct sigaction action { };
+    struct sigaction action = {};
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
@@ -41,7 +41,7 @@ TerminationSignals::TerminationSignals(QObject *parent)
 
 TerminationSignals::~TerminationSignals()
 {
-    struct sigaction action { };
+    struct sigaction action = {};
     action.sa_handler = SIG_DFL;
     for (int signal : {SIGTERM, SIGHUP, SIGINT})
         ::sigaction(signal, &action, nullptr);

@@ -95,7 +95,7 @@ QString ReplaceFile(const QString &path, const QByteArray &bytes)
     if (!target)
         return FromErrno(ELOOP, "");
     const QByteArray native = QFile::encodeName(*target);
-    struct stat was { };
+    struct stat was = {};
     const bool exists = ::stat(native.constData(), &was) == 0;
     if (exists && !S_ISREG(was.st_mode))
         return QStringLiteral("на месте файла стоит не обычный файл");
