@@ -20,10 +20,11 @@ using LinesRead = std::vector<std::string>;
 // pasting stop there.
 inline constexpr std::size_t MaxNameLength = 1'000'000;
 
-// The bytes the names file may need for four names of MaxNameLength: the
-// file's code page gives every character one byte (a character that takes
-// two code units still takes one byte), and each line ends in CR LF.
-inline constexpr std::size_t NamesFileReadLimit = 4 * (MaxNameLength + 2);
+// The bytes the names file may need for four names of MaxNameLength: in
+// UTF-8 (the file's form when its code page cannot hold a name) a code unit
+// takes at most three bytes, after a three-byte mark; each line ends in
+// CR LF.
+inline constexpr std::size_t NamesFileReadLimit = 3 + 4 * (3 * MaxNameLength + 2);
 
 // The characters that break a line in a name: CR, LF, U+0085, U+2028 and
 // U+2029.

@@ -1,6 +1,7 @@
 #include "input_widgets.h"
 
 #include "core/name_lines.h"
+#include "utf8_text.h"
 
 #include <QKeyEvent>
 
@@ -31,7 +32,7 @@ void NameBox::KeepTheRules(const QString &text)
     });
     if (!hasBreak && text.size() <= Limit)
         return;
-    QString line = hasBreak ? QString::fromStdString(OneLineName(text.toStdString())) : text;
+    QString line = hasBreak ? FromUtf8(OneLineName(ToUtf8(text))) : text;
     // A CR LF pair becomes one space, so the cursor moves back by as much.
     qsizetype cursor = cursorPosition() - (text.size() - line.size());
     if (const qsizetype over = line.size() - Limit; over > 0) {

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 #include <fcntl.h>
 #include <pwd.h>
@@ -20,22 +21,34 @@ namespace zarvel {
 namespace {
 
 constexpr const char *Codepage = "windows-1251";
+constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
 
-QByteArray EncodeLine(const std::string &utf8)
+// A UTF-8 decoder that keeps a name's leading U+FEFF as a character of its
+// own (only the file's mark is taken off, by the reader).
+QStringDecoder Utf8Decoder()
+{
+    return QStringDecoder(
+        QStringConverter::Utf8, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+}
+
+// The name in Windows-1251, or nothing when the code page cannot hold one
+// of its characters.
+std::optional<std::string> EncodeLine(const std::string &utf8)
 {
     // The codec writes the control byte 0x1A for a character it cannot
-    // hold; a name should show a "?" there. Windows-1251 gives every
-    // character one byte, so the bytes line up with the characters.
-    const QList<uint> characters = QString::fromStdString(utf8).toUcs4();
+    // hold. Windows-1251 gives every character one byte, so the bytes line
+    // up with the characters.
+    const QString text = Utf8Decoder().decode(QByteArrayView(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    const QList<uint> characters = text.toUcs4();
     QStringEncoder encoder(Codepage, QStringConverter::Flag::Stateless);
-    QByteArray line = encoder.encode(QString::fromStdString(utf8));
+    const QByteArray line = encoder.encode(text);
     if (line.size() != characters.size())
-        return QByteArray(characters.size(), '?'); // not one byte each: hold nothing rather than guess
+        return std::nullopt;
     for (qsizetype i = 0; i < line.size(); ++i) {
         if (line[i] == '\x1a' && characters[i] != 0x1a)
-            line[i] = '?';
+            return std::nullopt;
     }
-    return line;
+    return line.toStdString();
 }
 
 } // namespace
@@ -77,8 +90,14 @@ QString NamesFile::DefaultPath()
 QByteArray NamesFile::Encode(const NameLines &names)
 {
     NameLines encoded;
-    std::transform(names.begin(), names.end(), encoded.begin(),
-        [](const std::string &name) { return EncodeLine(name).toStdString(); });
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        std::optional<std::string> line = EncodeLine(names[i]);
+        // Bytes that would read as the mark of UTF-8 are written as UTF-8
+        // too, so the text comes back as it was.
+        if (!line || (i == 0 && line->starts_with(Utf8Bom)))
+            return QByteArray::fromStdString(std::string(Utf8Bom) + JoinNameLines(names));
+        encoded[i] = std::move(*line);
+    }
     return QByteArray::fromStdString(JoinNameLines(encoded));
 }
 
@@ -86,9 +105,13 @@ LinesRead NamesFile::FromFileStart(QByteArray bytes)
 {
     const bool complete = bytes.size() <= ReadLimit;
     bytes.truncate(ReadLimit);
+    const bool utf8 = bytes.startsWith(QByteArrayView(Utf8Bom.data(), static_cast<qsizetype>(Utf8Bom.size())));
+    if (utf8)
+        bytes.remove(0, static_cast<qsizetype>(Utf8Bom.size()));
     LinesRead lines
         = SplitNameLines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), complete);
-    QStringDecoder decoder(Codepage, QStringConverter::Flag::Stateless);
+    // Bytes that are no UTF-8 read as U+FFFD.
+    QStringDecoder decoder = utf8 ? Utf8Decoder() : QStringDecoder(Codepage, QStringConverter::Flag::Stateless);
     for (std::string &line : lines)
         line = QString(decoder.decode(QByteArrayView(line.data(), static_cast<qsizetype>(line.size())))).toStdString();
     return lines;
@@ -102,7 +125,7 @@ LinesRead NamesFile::Read() const
     const int fd = ::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return {};
-    struct stat status { };
+    struct stat status = {};
     QFile file;
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)
         || !file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {

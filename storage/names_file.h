@@ -8,8 +8,10 @@
 
 namespace zarvel {
 
-// The four names kept from one run to the next: four lines of Windows-1251
-// text ended by CR LF, in the program's configuration folder.
+// The four names kept from one run to the next: four lines ended by CR LF,
+// in the program's configuration folder. The lines are Windows-1251 text
+// when the code page holds all four names (the format other readers know),
+// else UTF-8 after the mark EF BB BF, so that every character survives.
 class NamesFile final : public NamesStore {
 public:
     // Tells the user a message about a failed save (a message box in the
@@ -36,8 +38,8 @@ public:
     // was. Returns an empty string on success, else the reason in Russian.
     QString Write(const NameLines &names) const;
 
-    // The file's bytes for the names: characters Windows-1251 cannot hold
-    // become one "?" each.
+    // The file's bytes for the names: Windows-1251 where it holds them,
+    // else UTF-8 with its mark.
     static QByteArray Encode(const NameLines &names);
     // The names in the start of a file: given up to ReadLimit + 1 bytes, it
     // reads only the first ReadLimit and knows whether that was all.

@@ -56,6 +56,16 @@ TEST_F(WindowTest, ANamePastedPastTheLimitIsCutThereAndComesBackWhole)
     EXPECT_EQ(QString::fromStdString(again.Read()[0]), box->text());
 }
 
+TEST_F(WindowTest, NamesInAnyAlphabetComeBackAtTheNextStart)
+{
+    const std::array<QString, 4> typed = {"José", "Әлия", "Аня ❤", QString(QChar(0xD83D)) + "Ева"};
+    for (std::size_t i = 0; i < typed.size(); ++i)
+        Control<QLineEdit>(QStringLiteral("Text%1").arg(i + 1))->setText(typed[i]);
+    window.close();
+    // A lone surrogate, which a paste can bring, is kept as U+FFFD.
+    EXPECT_EQ(namesFile.Read(), (LinesRead{"José", "Әлия", "Аня ❤", "\uFFFDЕва"}));
+}
+
 TEST_F(WindowTest, APastedNameStaysOneLine)
 {
     Trigger("Король_буби_молодой");

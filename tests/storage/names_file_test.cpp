@@ -44,22 +44,43 @@ TEST_F(NamesFileTest, TheFirstRunWritesTheInitialTextsAndCreatesTheFolderOwnerOn
     EXPECT_TRUE(file.Read().empty());
     EXPECT_EQ(file.Write({"Имя", "Имя", "Имя", "Имя"}), "");
     EXPECT_EQ(Bytes(), Ima + "\r\n" + Ima + "\r\n" + Ima + "\r\n" + Ima + "\r\n");
-    struct stat status { };
+    struct stat status = {};
     ASSERT_EQ(::stat(QFile::encodeName(Path()).constData(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0600u);
     EXPECT_EQ(QDir(folder.filePath("zarvel")).entryList(QDir::Files), QStringList{"Zarvel.TXT"})
         << "no temporary file left";
 }
 
-TEST_F(NamesFileTest, NamesSurviveAWriteAndARead)
+struct AlphabetCase {
+    const char *name;
+    NameLines names;
+    QByteArray start; // how the file begins
+};
+
+void PrintTo(const AlphabetCase &c, std::ostream *out) { *out << c.name; }
+
+class NamesInAnyAlphabet : public NamesFileTest, public ::testing::WithParamInterface<AlphabetCase> { };
+
+// Names the code page holds are written as before, byte for byte; one name
+// it cannot hold turns the whole file into UTF-8 with its mark.
+TEST_P(NamesInAnyAlphabet, SurviveAWriteAndARead)
 {
     const NamesFile file(Path());
-    const NameLines names = {" Аня, \"Ёж\"", "", "Łukasz ♥ 😀", "Zoë"};
-    EXPECT_EQ(file.Write(names), "");
-    // Characters outside Windows-1251 become one "?" each; the rest stays.
-    EXPECT_EQ(file.Read(), (LinesRead{" Аня, \"Ёж\"", "", "?ukasz ? ?", "Zo?"}));
-    EXPECT_EQ(NamesFile::Encode({"\x1a", "a", "b", "c"}).left(3), QByteArray("\x1a\r\n"));
+    EXPECT_EQ(file.Write(GetParam().names), "");
+    EXPECT_TRUE(Bytes().startsWith(GetParam().start)) << Bytes().left(16).toHex().toStdString();
+    const LinesRead read = file.Read();
+    EXPECT_EQ(read, LinesRead(GetParam().names.begin(), GetParam().names.end()));
 }
+
+INSTANTIATE_TEST_SUITE_P(Names, NamesInAnyAlphabet,
+    ::testing::Values(AlphabetCase{"Windows1251", {" Аня, \"Ёж\"", "", "Zoe «Ї»", "\x1a№"},
+                          "\x20\xC0\xED\xFF, \"\xA8\xE6\"\r\n\r\nZoe \xAB\xAF\xBB"},
+        AlphabetCase{"LatinAccents", {"José", "Åsa", "Łukasz", "Zoë"}, "\xEF\xBB\xBFJos\xC3\xA9\r\n"},
+        AlphabetCase{"KazakhAndUkrainian", {"Әлия", "Ғалым", "Їжак", "Ґанна"}, "\xEF\xBB\xBF\xD3\x98"},
+        AlphabetCase{"Emoji", {"Аня ❤", "😀", "Имя", "Имя"}, "\xEF\xBB\xBF\xD0\x90"},
+        AlphabetCase{"CodePageBytesThatReadAsTheMark", {"п»їКот", "", "", ""}, "\xEF\xBB\xBF\xD0\xBF"},
+        AlphabetCase{"AMarkInsideAName", {"\uFEFFАня", "Имя", "Имя", "Имя"}, "\xEF\xBB\xBF\xEF\xBB\xBF"}),
+    [](const ::testing::TestParamInfo<AlphabetCase> &info) { return info.param.name; });
 
 TEST_F(NamesFileTest, AnExistingFileKeepsItsPermissions)
 {
@@ -67,7 +88,7 @@ TEST_F(NamesFileTest, AnExistingFileKeepsItsPermissions)
     ::chmod(QFile::encodeName(Path()).constData(), 0640);
     EXPECT_EQ(NamesFile(Path()).Write({"1", "2", "3", "4"}), "");
     EXPECT_EQ(Bytes(), "1\r\n2\r\n3\r\n4\r\n");
-    struct stat status { };
+    struct stat status = {};
     ::stat(QFile::encodeName(Path()).constData(), &status);
     EXPECT_EQ(status.st_mode & 0777, 0640u);
 }
@@ -99,6 +120,10 @@ INSTANTIATE_TEST_SUITE_P(Files, NamesFileRead,
         ReadCase{"LoneCrAndLf", "a\rb\nc\r\nd", LinesRead{"a", "b", "c", "d"}},
         ReadCase{"NulAndUnassignedBytes", QByteArray("\0a\r\n\x98\r\nc\r\nd", 11),
             LinesRead{std::string("\0a", 2), "\u0098", "c", "d"}},
+        ReadCase{
+            "Utf8AfterItsMark", "\xEF\xBB\xBF\xD3\x98\r\nb\r\nc\r\n\xF0\x9F\x98\x80", LinesRead{"Ә", "b", "c", "😀"}},
+        ReadCase{
+            "BrokenUtf8AfterTheMark", "\xEF\xBB\xBF\xFF\r\n\xD3\r\nc\r\nd", LinesRead{"\uFFFD", "\uFFFD", "c", "d"}},
         ReadCase{"LinesEndingWithinTheLimit", "a\r\nb\r\nc\r\nd\r\n" + Long, LinesRead{"a", "b", "c", "d"}},
         ReadCase{"FourthLineCutByTheLimit", "a\r\nb\r\nc\r\n" + Long, LinesRead{"a", "b", "c"}},
         ReadCase{"FirstLineLongerThanTheLimit", Long + "\r\nb\r\nc\r\nd\r\n", LinesRead{}}),
@@ -106,8 +131,9 @@ INSTANTIATE_TEST_SUITE_P(Files, NamesFileRead,
 
 TEST_F(NamesFileTest, FourNamesOfTheLongestLengthAreReadBackWhole)
 {
-    // Cyrillic, Latin and a character the code page cannot hold (one "?").
-    const std::array<QString, 4> letters = {"Ж", "z", "\u00A0", "\U0001F600"};
+    // Cyrillic, Latin, and characters the code page cannot hold, which make
+    // the file UTF-8: three bytes for one code unit, four for two.
+    const std::array<QString, 4> letters = {"Ж", "z", "\u0101", "\U0001F600"};
     NameLines names;
     for (std::size_t i = 0; i < names.size(); ++i)
         names[i] = letters[i].repeated(static_cast<qsizetype>(MaxNameLength) / letters[i].size()).toStdString();
@@ -118,7 +144,7 @@ TEST_F(NamesFileTest, FourNamesOfTheLongestLengthAreReadBackWhole)
     EXPECT_EQ(read[0], names[0]);
     EXPECT_EQ(read[1], names[1]);
     EXPECT_EQ(read[2], names[2]);
-    EXPECT_EQ(read[3], std::string(MaxNameLength / 2, '?'));
+    EXPECT_EQ(read[3], names[3]);
 }
 
 TEST_F(NamesFileTest, AFifoAFolderOrADeviceCountsAsUnreadableAtOnce)
