@@ -1,5 +1,6 @@
 #include "command_line.h"
 #include "core/clock_random_source.h"
+#include "qtwindow/announcement.h"
 #include "qtwindow/main_window.h"
 #include "qtwindow/picture_accessibility.h"
 #include "qtwindow/qt_translation.h"
@@ -37,6 +38,7 @@ int main(int argc, char *argv[])
     QTranslator qtTexts;
     zarvel::InstallRussianQtTexts(qtTexts);
     QAccessible::installFactory(zarvel::PictureAccessibilityFactory);
+    QAccessible::installFactory(zarvel::AnnouncementAccessibilityFactory);
 
     zarvel::ClockRandomSource random;
     zarvel::MainWindow *shown = nullptr;

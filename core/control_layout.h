@@ -46,7 +46,7 @@ struct ControlRow {
     int imageNumber = 0;        // N of ImageN for a picture control, 0 for the others
     ControlEvent event = ControlEvent::None;
     bool firstFocus = false; // has the keyboard focus when the window opens
-    bool announces = false;  // its changes are read out to screen reader users (the answer)
+    bool announces = false;  // screen reader users are told its final text (the answer) through Controls::Announce
 };
 
 // Every control in drawing order from back to front: the catalogue, the

@@ -52,6 +52,13 @@ public:
     // Adds an item at the end of the combo box's list; the text shown in the
     // box stays as it was.
     virtual void AppendItem(std::string_view combo, std::string_view item) = 0;
+
+    // Tells screen reader users `text` once, as news of a control the table
+    // marks `announces` ("Label5", the answer), without moving the focus.
+    // What the control shows is set apart, by SetCaption: its changes are
+    // not read out. Each call is one announcement, even of the same text.
+    //   controls.Announce("Label5", "Кто ревнует?-Ольга");
+    virtual void Announce(std::string_view control, std::string_view text) = 0;
 };
 
 } // namespace zarvel

@@ -25,6 +25,16 @@ std::string ColumnAnswerText(const Controls &controls, int column)
     return "-" + controls.Text(NameBoxes[static_cast<std::size_t>(answer.person - 1)]);
 }
 
+// The answer's caption; when the reveal stops with it, screen reader users
+// are told it once (not the captions of the steps before it).
+void ShowAnswer(Controls &controls, const std::string &answer, bool final)
+{
+    const std::string_view caption = VisibleCaption(Label5, answer);
+    controls.SetCaption(Label5, caption);
+    if (final)
+        controls.Announce(Label5, caption);
+}
+
 void LayCard(ReadingState &state, Controls &controls, int step)
 {
     const RevealStepEntry &entry = RevealStepTable[static_cast<std::size_t>(step - 1)];
@@ -35,8 +45,8 @@ void LayCard(ReadingState &state, Controls &controls, int step)
         controls.CopyPicture(slot, ImageControl(match->faceImage));
         state.RevealState = RevealState::Stopped;
     }
-    controls.SetCaption(
-        Label5, VisibleCaption(Label5, controls.Text(Combo1) + ColumnAnswerText(controls, entry.column)));
+    ShowAnswer(controls, controls.Text(Combo1) + ColumnAnswerText(controls, entry.column),
+        state.RevealState == RevealState::Stopped);
 }
 
 // The tick's order: show the four labels first, then copy the box texts.
@@ -59,7 +69,7 @@ void RevealNextCard(ReadingState &state, Controls &controls)
     if (state.RevealStep >= 1 && state.RevealStep <= LastLaidStep)
         LayCard(state, controls, state.RevealStep);
     else if (state.RevealStep == NotFoundStep)
-        controls.SetCaption(Label5, VisibleCaption(Label5, controls.Text(Combo1) + std::string(NotFoundAnswer)));
+        ShowAnswer(controls, controls.Text(Combo1) + std::string(NotFoundAnswer), true);
 
     if (state.RevealStep < StepCounterLimit)
         ++state.RevealStep;

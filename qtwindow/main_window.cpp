@@ -7,12 +7,15 @@
 #include "utf8_text.h"
 #include "widget_factory.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QWindow>
 
 #include <array>
@@ -107,6 +110,34 @@ void MainWindow::BuildMenu()
             connect(action, &QAction::triggered, this,
                 [this, figure = entry.figure, rank = entry.rank] { events_.SelectFigure(figure, rank); });
     }
+    // F10 takes the keyboard to the menu bar and opens the first menu, as in
+    // GNOME's programs: with a screen reader running, Qt 6.4's menu bar does
+    // not always take Alt. The bar keeps the focus while it is used, so
+    // Right and Return reach «Назначить имена» too; then the focus goes back.
+    auto *toMenuBar = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(toMenuBar, &QShortcut::activated, this, [this] {
+        focusBeforeMenuBar_ = QApplication::focusWidget();
+        menuBar()->setFocus(Qt::MenuBarFocusReason);
+        menuBar()->setActiveAction(menuBar()->actions().value(0));
+    });
+    connect(menuBar(), &QMenuBar::triggered, this, [this] { QTimer::singleShot(0, this, &MainWindow::LeaveMenuBar); });
+    menuBar()->installEventFilter(this);
+}
+
+void MainWindow::LeaveMenuBar()
+{
+    const QWidget *now = focusWidget();
+    if ((now == nullptr || now == menuBar()) && focusBeforeMenuBar_)
+        focusBeforeMenuBar_->setFocus(Qt::MenuBarFocusReason);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // Escape that closed the last menu leaves the bar with nothing open.
+    if (watched == menuBar() && event->type() == QEvent::KeyRelease
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape && !menuBar()->activeAction())
+        LeaveMenuBar();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::UseScreenRatio(qreal screenRatio)

@@ -4,6 +4,7 @@
 #include "widget_controls.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 
 namespace zarvel {
@@ -33,6 +34,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
@@ -40,6 +42,7 @@ private:
     void BuildMenu();
     void ConnectEvents();
     void SaveNames();
+    void LeaveMenuBar(); // gives the focus back once F10's menu bar is done
 
     WidgetControls controls_;
     FormEvents events_;
@@ -48,6 +51,7 @@ private:
     bool saved_ = false;
     bool saveFailed_ = false;
     bool followsScreen_ = false; // the native window's screen changes are followed
+    QPointer<QWidget> focusBeforeMenuBar_;
 };
 
 } // namespace zarvel

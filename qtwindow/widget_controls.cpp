@@ -1,5 +1,6 @@
 #include "widget_controls.h"
 
+#include "announcement.h"
 #include "input_widgets.h"
 #include "picture_control.h"
 #include "utf8_text.h"
@@ -44,9 +45,9 @@ void WidgetControls::SetCaption(std::string_view label, std::string_view caption
 std::string WidgetControls::Text(std::string_view control) const
 {
     if (const auto *box = qobject_cast<const QLineEdit *>(controls_.value(FromUtf8(control))))
-        return box->text().toStdString();
+        return ToUtf8(box->text());
     if (const QComboBox *combo = Find<QComboBox>(control))
-        return combo->currentText().toStdString();
+        return ToUtf8(combo->currentText());
     return {};
 }
 
@@ -76,6 +77,11 @@ void WidgetControls::AppendItem(std::string_view combo, std::string_view item)
         box->setCurrentIndex(index);
         box->setEditText(text);
     }
+}
+
+void WidgetControls::Announce(std::string_view control, std::string_view text)
+{
+    zarvel::Announce(Find<QWidget>(control), FromUtf8(text));
 }
 
 } // namespace zarvel

@@ -22,6 +22,7 @@ public:
     std::uint64_t TextVersion(std::string_view textBox) const override;
     void SetText(std::string_view textBox, std::string_view text) override;
     void AppendItem(std::string_view combo, std::string_view item) override;
+    void Announce(std::string_view control, std::string_view text) override;
 
 private:
     template <typename Widget> Widget *Find(std::string_view name) const;

@@ -7,6 +7,7 @@
 //   node web/prerender.mjs WASM_DIR STAGE
 import { readFile, rm, writeFile } from "node:fs/promises";
 import { join } from "node:path";
+import { newsOf } from "./page/page_controls.js";
 
 const [wasmDir, stage] = process.argv.slice(2);
 const { default: createZarvel } = await import(join(wasmDir, "zarvel.mjs"));
@@ -63,17 +64,12 @@ function control(row) {
             })}>`;
         }
         case Kind.Label: {
-            const live = row.announces; // the answer is read out when it appears
-            return tag(
-                "div",
-                {
-                    ...common,
-                    class: "label",
-                    role: live ? "status" : undefined,
-                    "aria-live": live ? "polite" : undefined,
-                },
-                escape(row.text),
-            );
+            // What the label shows changes with every card laid; screen
+            // readers hear only what the core announces, through a region
+            // of its own beside it.
+            const label = tag("div", { ...common, class: "label" }, escape(row.text));
+            if (!row.announces) return label;
+            return label + tag("div", { id: newsOf(row.name), class: "news", role: "status", "aria-live": "polite" });
         }
         case Kind.TextBox:
             return `<input${attributes({

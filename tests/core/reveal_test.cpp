@@ -93,6 +93,8 @@ TEST_P(FigureFound, StopsThereFaceUpWithTheColumnsAnswer)
     reading.Ticks(40);
     EXPECT_EQ(reading.VisibleSlots().size(), static_cast<std::size_t>(c.position)) << "nothing laid after the find";
     EXPECT_EQ(reading.controls.Caption("Label5"), "Кто меня любит?" + c.answer);
+    // Told once, when the reveal stops: not the answers of the steps before.
+    EXPECT_EQ(reading.controls.announcements, std::vector<std::string>{"Label5=Кто меня любит?" + c.answer});
 }
 
 INSTANTIATE_TEST_SUITE_P(Positions, FigureFound,
@@ -115,9 +117,12 @@ TEST(Reveal, ACardFoundOnlyPastPosition31IsNotDealtAndAnsweredAtTick35)
     // Ticks 32 to 34 only refresh the name labels.
     for (std::size_t i = opsAfter31; i < reading.controls.log.size(); ++i)
         EXPECT_EQ(reading.controls.log[i].find("Label5"), std::string::npos) << reading.controls.log[i];
+    EXPECT_TRUE(reading.controls.announcements.empty());
     reading.Ticks(1);
     EXPECT_EQ(reading.controls.Caption("Label5"), "Кто меня любит?-Не выпало");
     EXPECT_EQ(reading.state.RevealState, RevealState::Running);
+    reading.Ticks(100);
+    EXPECT_EQ(reading.controls.announcements, std::vector<std::string>{"Label5=Кто меня любит?-Не выпало"});
 }
 
 TEST(Reveal, AMillionTicksAfterAFailedRevealChangeNothingAndNeverOverflow)
@@ -216,6 +221,8 @@ TEST(Reveal, ASecondDealMidRevealRestartsOverHiddenSlots)
     reading.Ticks(2);
     EXPECT_EQ(reading.VisibleSlots(), (std::vector<int>{46, 50}));
     EXPECT_EQ(reading.controls.Picture("Image50"), "face 7");
+    EXPECT_EQ(reading.controls.announcements, std::vector<std::string>{"Label5=Кто меня любит?-Борис"})
+        << "only the reading that ended is told";
 }
 
 TEST(Reveal, AQuestionChosenMidRevealShowsBareUntilTheNextStepAndAfterAFindStays)

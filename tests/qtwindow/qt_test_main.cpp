@@ -1,6 +1,7 @@
 // GoogleTest main for the tests that need a QApplication. The names file
 // and Qt's own settings are pointed at a fresh temporary home, so a test
 // run never touches the real one.
+#include "qtwindow/announcement.h"
 #include "qtwindow/picture_accessibility.h"
 #include "qtwindow/qt_translation.h"
 
@@ -21,6 +22,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zarvel"));
     QAccessible::installFactory(zarvel::PictureAccessibilityFactory);
+    QAccessible::installFactory(zarvel::AnnouncementAccessibilityFactory);
     QTranslator qtTexts;
     zarvel::InstallRussianQtTexts(qtTexts);
     ::testing::InitGoogleTest(&argc, argv);

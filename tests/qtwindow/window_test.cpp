@@ -117,6 +117,40 @@ TEST_F(WindowTest, TheMenuTreeReadsAsDesigned)
     EXPECT_EQ(tree, expected);
 }
 
+// F10, the arrows and Return reach every item, and the focus comes back.
+TEST_F(WindowTest, F10TakesTheKeyboardToTheMenusAndGivesItBack)
+{
+    // Offscreen and a headless Weston give no window the keyboard.
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        GTEST_SKIP() << "menus take the keyboard from their window only under X (window.on_real_x_server)";
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QWidget *button = Control("Command1");
+    ASSERT_TRUE(button->hasFocus());
+    // Keys go to the open menu, else to the window's focus.
+    const auto press = [this](Qt::Key key) {
+        QWidget *popup = QApplication::activePopupWidget();
+        QTest::keyClick(popup ? popup : window.focusWidget(), key);
+    };
+    QMenu *first = window.menuBar()->actions().value(0)->menu();
+    press(Qt::Key_F10);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return first->isVisible(); }, 2000)) << "«Гадание» opens";
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Return})
+        press(key);
+    EXPECT_EQ(window.State().ChosenFigure, 2) << "«Вы-дама бубен-молодая»";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.focusWidget() == button; }, 2000));
+
+    for (Qt::Key key : {Qt::Key_F10, Qt::Key_Right, Qt::Key_Return})
+        press(key);
+    EXPECT_TRUE(Control("Text1")->isVisible()) << "«Назначить имена»";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.focusWidget() == button; }, 2000));
+
+    for (Qt::Key key : {Qt::Key_F10, Qt::Key_Escape, Qt::Key_Escape})
+        press(key);
+    EXPECT_FALSE(first->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.focusWidget() == button; }, 2000));
+}
+
 TEST_F(WindowTest, AFigurePickShowsTheGroupAndTheLabelsFollowAtTheNextTick)
 {
     Trigger("Вы_король_мужчина"); // only opens a submenu: nothing happens

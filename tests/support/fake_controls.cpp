@@ -66,6 +66,12 @@ void FakeControls::AppendItem(std::string_view combo, std::string_view item)
     log.push_back("item " + std::string(item));
 }
 
+void FakeControls::Announce(std::string_view control, std::string_view text)
+{
+    announcements.emplace_back(std::string(control) + "=" + std::string(text));
+    log.push_back("announce " + announcements.back());
+}
+
 bool FakeControls::Visible(const std::string &control) const
 {
     const auto it = visible.find(control);

@@ -29,6 +29,7 @@ public:
     std::uint64_t TextVersion(std::string_view textBox) const override;
     void SetText(std::string_view textBox, std::string_view text) override;
     void AppendItem(std::string_view combo, std::string_view item) override;
+    void Announce(std::string_view control, std::string_view text) override;
 
     bool Visible(const std::string &control) const;
     std::string Picture(const std::string &control) const; // "" for none
@@ -39,7 +40,9 @@ public:
     std::map<std::string, std::string> captions;
     std::map<std::string, std::string> texts;
     std::vector<std::string> comboItems;
-    std::vector<std::string> log; // "show X", "hide X", "picture X<-Y", "caption X=..", "text X=..", "item .."
+    std::vector<std::string> announcements; // "X=text"
+    // "show X", "hide X", "picture X<-Y", "caption X=..", "text X=..", "item ..", "announce X=.."
+    std::vector<std::string> log;
 };
 
 } // namespace zarvel::test

@@ -69,9 +69,20 @@ test("a whole reading through the menu, the names, a question and the button", a
     await page.click("#Combo1 button");
     await page.click("#Combo1 li:nth-child(10)");
     assert.equal(await text(page, "Label5"), "Кто ревнует?");
+    // What screen readers are told: each change of a live region's text.
+    await page.evaluate(() => {
+        window.told = [];
+        const live = '[aria-live], [role="status"], [role="alert"]';
+        new MutationObserver((changes) => {
+            for (const region of new Set(changes.map((c) => (c.target.closest ? c.target : c.target.parentElement))))
+                if (region.closest(live)) window.told.push(region.closest(live).textContent);
+        }).observe(document.body, { subtree: true, childList: true, characterData: true });
+    });
     await page.click("#Command1");
     await answered(page, "-Ольга");
     assert.equal(await text(page, "Label5"), "Кто ревнует?-Ольга");
+    await new Promise((resolve) => setTimeout(resolve, 300));
+    assert.deepEqual(await page.evaluate(() => window.told), ["Кто ревнует?-Ольга"], "the answer, told once");
     assert.equal(await alt(page, 46), "Рубашка");
     assert.equal(await alt(page, 50), "Король треф");
     assert.equal(await alt(page, 54), null, "nothing laid after the find");

@@ -141,6 +141,12 @@ export class PageControls {
         if (this.element(name) === this.combo.element) this.combo.append(item);
     }
 
+    // A new text node each time, so that the same answer twice is read
+    // out twice, and once only.
+    announce(name, text) {
+        document.getElementById(newsOf(name)).replaceChildren(document.createTextNode(text));
+    }
+
     // The picture at its own size, sharp on any screen: 1× and 2× files.
     showPicture(image, number) {
         if (image.dataset.picture === String(number)) return;
@@ -154,6 +160,10 @@ export class PageControls {
         if (image.getAttribute("role") === "button") image.setAttribute("aria-label", image.alt);
     }
 }
+
+// The live region that tells screen readers a control's news, written into
+// the page by the build beside the control.
+export const newsOf = (name) => `${name}-news`;
 
 // The text as the core can take it: embind would join a lone UTF-16
 // surrogate with the character after it, so each becomes U+FFFD.

@@ -24,7 +24,7 @@ namespace {
 
 // The control operations, forwarded to a JavaScript object with the
 // methods setVisible, copyPicture, setCaption, text, textVersion, setText,
-// appendItem. A call into JavaScript costs microseconds, more than a
+// appendItem, announce. A call into JavaScript costs microseconds, more than a
 // deal's draws: each control's name crosses once and is kept there, and a
 // visibility the page already has is not asked for again (a deal hides 31
 // slots, most of them often hidden already).
@@ -64,6 +64,10 @@ public:
     {
         page_.call<void>("appendItem", Name(combo), std::string(item));
     }
+    void Announce(std::string_view control, std::string_view text) override
+    {
+        page_.call<void>("announce", Name(control), std::string(text));
+    }
 
 private:
     // A control as the page knows it: its name as a JavaScript string, and
@@ -96,6 +100,14 @@ template <typename Items> val ArrayOf(const Items &items)
         array.call<void>("push", val(item));
     return array;
 }
+
+// The core's tables as JavaScript arrays, and the one rule that takes a
+// string_view with a string, as embind's functions want them.
+val WindowControlsArray() { return ArrayOf(WindowControls()); }
+val MenuTreeArray() { return ArrayOf(MenuTree); }
+val CataloguePicturesArray() { return ArrayOf(CataloguePictures()); }
+val LineBreakFormsArray() { return ArrayOf(LineBreakForms()); }
+std::string OneLine(const std::string &text) { return OneLineName(text); }
 
 // A field computed from the row: the rows only ever go out to JavaScript,
 // so what JavaScript would write back is dropped.
@@ -149,18 +161,13 @@ void DeclareTables()
         .field("figure", &MenuEntry::figure)
         .field("rank", &MenuEntry::rank)
         .field("command", &CommandOf, &ReadOnly<MenuEntry, MenuCommand>);
-    emscripten::function(
-        "windowControls", +[] { return ArrayOf(WindowControls()); });
-    emscripten::function(
-        "menuTree", +[] { return ArrayOf(MenuTree); });
-    emscripten::function(
-        "cataloguePictures", +[] { return ArrayOf(CataloguePictures()); });
-    emscripten::function(
-        "lineBreakForms", +[] { return ArrayOf(LineBreakForms()); });
+    emscripten::function("windowControls", &WindowControlsArray);
+    emscripten::function("menuTree", &MenuTreeArray);
+    emscripten::function("cataloguePictures", &CataloguePicturesArray);
+    emscripten::function("lineBreakForms", &LineBreakFormsArray);
     emscripten::function("pictureName", &PictureName);
     emscripten::function("pictureFileName", &PictureFileName);
-    emscripten::function(
-        "oneLineName", +[](const std::string &text) { return OneLineName(text); });
+    emscripten::function("oneLineName", &OneLine);
     emscripten::constant("clientArea", ClientArea);
     emscripten::constant("twipsPerPixel", TwipsPerPixel);
     emscripten::constant("timer1IntervalMs", Timer1IntervalMs);

@@ -53,6 +53,8 @@ export interface Controls {
     textVersion(textBox: string): number;
     setText(textBox: string, text: string): void;
     appendItem(combo: string, item: string): void;
+    /** Tells screen reader users the text once, as news of the control (the answer). */
+    announce(control: string, text: string): void;
 }
 
 /** Form1's reading over the page's controls. */
