@@ -27,9 +27,8 @@ void NameBox::KeepTheRules(const QString &text)
     constexpr auto Limit = static_cast<qsizetype>(MaxNameLength);
     // Every break is one UTF-16 unit: a scan finds them without converting
     // a long name at every keystroke.
-    const bool hasBreak = std::any_of(text.cbegin(), text.cend(), [](QChar c) {
-        return std::find(LineBreaks.begin(), LineBreaks.end(), char32_t{c.unicode()}) != LineBreaks.end();
-    });
+    const bool hasBreak = std::ranges::any_of(
+        text, [](QChar c) { return std::ranges::find(LineBreaks, char32_t{c.unicode()}) != LineBreaks.end(); });
     if (!hasBreak && text.size() <= Limit)
         return;
     QString line = hasBreak ? FromUtf8(OneLineName(ToUtf8(text))) : text;

@@ -114,9 +114,11 @@ QString ReplaceFile(const QString &path, const QByteArray &bytes)
     // The temporary file may start with wider rights than the old one:
     // until they are set, or for a new file narrowed to the owner, nothing
     // is written into it.
-    QString kept = exists                                 ? KeepAccess(file.handle(), native, was)
-        : ::fchmod(file.handle(), S_IRUSR | S_IWUSR) == 0 ? QString()
-                                                          : FromErrno(errno, "права файла не удаётся задать");
+    QString kept;
+    if (exists)
+        kept = KeepAccess(file.handle(), native, was);
+    else if (::fchmod(file.handle(), S_IRUSR | S_IWUSR) != 0)
+        kept = FromErrno(errno, "права файла не удаётся задать");
     if (!kept.isEmpty()) {
         file.cancelWriting();
         return kept;

@@ -1,6 +1,5 @@
 #!/bin/sh
-# A whole reading by keyboard alone with Orca, the screen reader, running
-# (its speech and braille output off: what it would say is in its record):
+# A whole reading by keyboard alone with Orca, the screen reader, running:
 # F10 and the arrows pick a figure, «Назначить имена», four names typed,
 # «Ок», a question, «Раскинуть». Orca's own record of what it speaks (its
 # debug file's SPEECH OUTPUT lines) must hold the answer once, and no
@@ -28,7 +27,7 @@ openbox >/dev/null 2>&1 &
 pids="$pids $!"
 sleep 1
 log="$work/orca.log"
-orca --replace --disable speech --disable braille --debug-file="$log" >/dev/null 2>&1 &
+orca --replace --disable braille --debug-file="$log" >/dev/null 2>&1 &
 pids="$pids $!"
 # Orca starts in half a second (its record, written through a buffer,
 # cannot tell when).
@@ -68,7 +67,7 @@ told=$(grep -c -- "Кто меня любит?-" "$work/spoken" || true)
 echo "Orca spoke:"
 sed 's/^/    /' "$work/spoken" | tail -n 40
 # Tab keys Orca echoed after the last Space, the one that dealt.
-after=$(awk "/SPEECH OUTPUT: 'space '/ { n = 0 } /SPEECH OUTPUT: 'tab '/ { ++n } END { print n + 0 }" "$work/spoken")
+after=$(awk "/SPEECH OUTPUT: 'space ?'/ { n = 0 } /SPEECH OUTPUT: 'tab ?'/ { ++n } END { print n + 0 }" "$work/spoken")
 if [ "$after" -lt 2 ]; then
     echo "FAIL: Orca's record ends before the keys pressed after the reading"
     echo "0 passed, 1 failed"

@@ -16,7 +16,7 @@ public:
     }
     bool Seen(const std::string &control) const override
     {
-        return fake_.Visible(control) && (control.rfind("Image", 0) != 0 || !fake_.Picture(control).empty());
+        return fake_.Visible(control) && (!control.starts_with("Image") || !fake_.Picture(control).empty());
     }
     bool SamePicture(const std::string &control, const std::string &other) const override
     {

@@ -43,6 +43,7 @@ ScriptedDraw RunScript(int rank, std::deque<int> draws, std::vector<int> *filled
         result.draws = DrawLayout(state, random);
         result.ended = true;
     } catch (const ScriptExhausted &) {
+        result.ended = false; // the script ran out mid-layout, as some cases mean it to
     }
     EXPECT_EQ(random.reseeds, random.values + (result.ended ? 0 : 1)) << "every draw reseeds first";
     result.slots = Slots(state);
@@ -143,7 +144,7 @@ TEST(Deal, WithEverySlotFilledAStandingCodeClearsItsEarliestCopyAndGoesOn)
     RunScript(KingsRank, FillAllSlots({1, 2, 3}), &before);
     const ScriptedDraw result = RunScript(KingsRank, draws);
     ASSERT_FALSE(result.ended);
-    const auto earliest = std::find(before.begin(), before.end(), 2) - before.begin();
+    const auto earliest = std::ranges::find(before, 2) - before.begin();
     std::vector<int> expected = before;
     expected[static_cast<std::size_t>(earliest)] = 0;
     EXPECT_EQ(result.slots, expected);

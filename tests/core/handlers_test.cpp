@@ -44,8 +44,7 @@ class FigurePick : public ::testing::TestWithParam<Pick> { };
 TEST_P(FigurePick, SetsBothFieldsAndShowsTheGroupAroundTheAceOfHearts)
 {
     const Pick &pick = GetParam();
-    const auto *const entry
-        = std::find_if(MenuTree.begin(), MenuTree.end(), [&](const MenuEntry &e) { return e.control == pick.control; });
+    const auto *const entry = std::ranges::find(MenuTree, pick.control, &MenuEntry::control);
     ASSERT_NE(entry, MenuTree.end());
     for (int times = 1; times <= 2; ++times) {
         Form form;

@@ -37,11 +37,23 @@ TEST(RevealStepTable, FollowsTheRowsAndColumnsOfTheTable)
 
 TEST(FigureMatchTable, LooksForTheChosenFiguresOwnCard)
 {
-    // Queens are suit + 1, kings 11 + suit, jacks 16 + suit.
+    // Queens are suit + 1, kings 11 + suit, jacks 16 + suit: the first figure
+    // of each group and its rank.
+    struct Group {
+        int first;
+        int rank;
+    };
+    const auto groupOf = [](int figure) {
+        if (figure <= 4)
+            return Group{1, 7};
+        if (figure <= 14)
+            return Group{11, 8};
+        return Group{16, 6};
+    };
     std::set<int> figures;
     for (const FigureMatch &row : FigureMatchTable) {
-        const int suit = row.figure <= 4 ? row.figure - 1 : row.figure <= 14 ? row.figure - 11 : row.figure - 16;
-        const int rank = row.figure <= 4 ? 7 : row.figure <= 14 ? 8 : 6;
+        const auto [first, rank] = groupOf(row.figure);
+        const int suit = row.figure - first;
         EXPECT_EQ(row.code, 10 * suit + rank) << "figure " << row.figure;
         EXPECT_EQ(row.faceImage, row.code);
         figures.insert(row.figure);

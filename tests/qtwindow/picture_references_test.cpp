@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -36,7 +37,7 @@ Cells GridMeans(const QImage &picture, int scale)
     Cells cells;
     for (int top = 0; top < image.height(); top += side) {
         for (int left = 0; left < image.width(); left += side) {
-            long sum[3] = {0, 0, 0};
+            std::array<long, 3> sum = {0, 0, 0};
             long count = 0;
             for (int y = top; y < std::min(top + side, image.height()); ++y) {
                 for (int x = left; x < std::min(left + side, image.width()); ++x) {
