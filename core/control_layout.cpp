@@ -133,7 +133,7 @@ TwipsRect StoredPicturePlace(int n)
 std::string_view VisibleCaption(std::string_view label, std::string_view caption)
 {
     const auto &rows = WindowControls();
-    const auto row = std::ranges::find(rows, label, &ControlRow::name);
+    const auto row = std::find_if(rows.begin(), rows.end(), [&](const ControlRow &r) { return r.name == label; });
     if (row == rows.end())
         return caption;
     const auto room = static_cast<std::size_t>(2 * row->place.InPixels().width);

@@ -46,7 +46,7 @@ const std::array<std::string, LineBreaks.size()> &LineBreakForms()
 {
     static const auto Forms = [] {
         std::array<std::string, LineBreaks.size()> forms;
-        std::ranges::transform(LineBreaks, forms.begin(), Utf8Of);
+        std::transform(LineBreaks.begin(), LineBreaks.end(), forms.begin(), Utf8Of);
         return forms;
     }();
     return Forms;
@@ -80,7 +80,7 @@ std::string OneLineName(std::string_view text)
         }
         const std::string_view rest = text.substr(i);
         const auto *const form
-            = std::ranges::find_if(forms, [&](const std::string &mark) { return rest.starts_with(mark); });
+            = std::find_if(forms.begin(), forms.end(), [&](const std::string &mark) { return rest.starts_with(mark); });
         if (form == forms.end()) {
             line += text[i++];
             continue;
