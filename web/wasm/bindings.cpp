@@ -111,7 +111,7 @@ std::string OneLine(const std::string &text) { return OneLineName(text); }
 
 // A field computed from the row: the rows only ever go out to JavaScript,
 // so what JavaScript would write back is dropped.
-template <typename Row, typename T> void ReadOnly(Row & /*row*/, T /*value*/) { }
+template <typename Row, typename T> void ReadOnly(Row & /*row*/, const T & /*value*/) { }
 template <typename Row, std::string_view Row::*Field> std::string Text(const Row &row)
 {
     return std::string(row.*Field);
