@@ -7,12 +7,12 @@ program=$1
 . "$(dirname "$0")/temp_home.sh"
 fail() { echo "FAIL: $*"; exit 1; }
 
-# Starts the program, lets it settle, sends SIGTERM and waits up to five
+# Starts the program, waits until it is up, sends SIGTERM and waits up to five
 # seconds for it to end with status 0.
 run_and_terminate() {
     "$program" 2>/dev/null &
     pid=$!
-    sleep 1
+    ready "$pid" "$program" || return 1
     kill -TERM "$pid"
     for _ in $(seq 50); do
         kill -0 "$pid" 2>/dev/null || { wait "$pid"; return; }
@@ -32,7 +32,7 @@ rm "$names"
 mkfifo "$names"
 "$program" 2>"$home/err" &
 pid=$!
-sleep 1
+ready "$pid" "$program" || fail "the program did not start"
 kill -TERM "$pid"
 for _ in $(seq 50); do grep -q "Имена не сохранены" "$home/err" && break; sleep 0.1; done
 grep -q "Имена не сохранены в файл $names: на месте файла стоит не обычный файл" "$home/err" || fail "no message: $(cat "$home/err")"

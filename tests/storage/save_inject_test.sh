@@ -37,7 +37,7 @@ run_case() {
     reader=$!
     sh -c "$2 exec \"$program\"" 2>"$home/err.fifo" &
     pid=$!
-    sleep 0.8
+    ready "$pid" "$program" || echo "the program is not up after 30 seconds"
     tracer=""
     if [ -n "$3" ]; then
         rm -f "$home/strace"
@@ -49,7 +49,7 @@ run_case() {
         done
     fi
     kill -TERM "$pid"
-    for _ in $(seq 50); do
+    for _ in $(seq 100); do
         kill -0 "$pid" 2>/dev/null || break
         grep -q "Имена не сохранены" "$home/stderr" 2>/dev/null && break # a message box waits
         sleep 0.1
