@@ -25,13 +25,13 @@ run: program
 # Every test of the program; the core's tests once more under
 # AddressSanitizer and UndefinedBehaviorSanitizer, side by side with the
 # names file reader under libFuzzer for 30 seconds (which keeps one core
-# busy), each one's output in one piece; the web edition in Chromium; the
-# Debian package built and checked.
+# busy), each one's output in one piece; then the web edition in
+# Chromium, Firefox and WebKit, whose tests mostly wait on the pages, beside
+# the Debian package's build and check.
 test: program
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 	$(MAKE) -j2 -Otarget test-asan test-fuzz
-	$(MAKE) web-test
-	$(MAKE) test-deb
+	$(MAKE) -j2 -Otarget web-test test-deb
 
 test-asan: deps
 	cmake --preset asan -B $(ASAN_BUILD)
@@ -67,16 +67,24 @@ web-site:
 # (.prettierrc.json) check.
 JS_FILES = "web/**/*.{js,mjs,ts}" "bench/*.mjs" "tests/web/*.mjs" eslint.config.mjs
 
-# The web edition in headless Chromium, driven by puppeteer-core, after
-# ESLint and Prettier have passed its JavaScript.
+# The web edition's tests in each browser engine of ENGINES, side by side,
+# each one's output in one piece, after ESLint and Prettier have passed its
+# JavaScript: Chromium and Firefox ESR headless through puppeteer-core,
+# WebKit (MiniBrowser, through WebKitWebDriver) under Xvfb.
+ENGINES ?= chromium firefox webkit
 web-test: web-site
 	./scripts/install-deps web-test
 	./scripts/tidy $(BUILD)/web-build web/wasm
 	cd tests/web && npm ci --no-audit --no-fund --loglevel=error
 	tests/web/node_modules/.bin/eslint .
 	tests/web/node_modules/.bin/prettier --check $(JS_FILES)
-	cd tests/web && ZARVEL_SITE=$(CURDIR)/$(BUILD)/web ZARVEL_PLACES=$(CURDIR)/tests/data/control_places.tsv \
-		node --test --test-concurrency=1
+	$(MAKE) -j$(words $(ENGINES)) -Otarget $(ENGINES:%=web-test-%)
+
+web-test-webkit: UNDER = xvfb-run -a -s "-screen 0 1280x1024x24"
+web-test-%:
+	@echo "The web tests in $*:"
+	cd tests/web && ZARVEL_ENGINE=$* ZARVEL_SITE=$(CURDIR)/$(BUILD)/web \
+		ZARVEL_PLACES=$(CURDIR)/tests/data/control_places.tsv $(UNDER) node --test --test-concurrency=1
 
 # The Debian package: build/zarvel_<version>_<arch>.deb.
 deb: deps

@@ -8,7 +8,8 @@ import { appendFile, cp, mkdtemp, readdir } from "node:fs/promises";
 import { tmpdir } from "node:os";
 import { dirname, join } from "node:path";
 import { fileURLToPath } from "node:url";
-import { attach, launch, menu, open, serve, text } from "./site.mjs";
+import { attach, launch, menu, open, openWithStored, serve, text } from "./site.mjs";
+import { can } from "./engine.mjs";
 
 const root = process.env.ZARVEL_SITE;
 const source = join(dirname(fileURLToPath(import.meta.url)), "../..");
@@ -86,7 +87,7 @@ test("the service worker leaves the origin's other pages to the network", async 
     assert.notEqual(await page.$eval("p", (e) => e.textContent), first);
 });
 
-test("after one visit at 1x the page works offline at 2x: pictures of both densities are kept", async () => {
+test("after one visit at 1x the page works offline at 2x: pictures of both densities are kept", async (t) => {
     const site = await serve(root);
     let page = await open(browser, site.url, { width: 800, height: 620, deviceScaleFactor: 1 });
     await controlled(page);
@@ -100,12 +101,14 @@ test("after one visit at 1x the page works offline at 2x: pictures of both densi
         () => document.getElementById("Image50").complete && !document.getElementById("Image50").hidden,
         { timeout: 10000 },
     );
-    assert.match(await page.$eval("#Image50", (e) => e.currentSrc), /@2x\.png$/);
-    assert.equal(await page.$eval("#Image50", (e) => e.naturalWidth), 71, "drawn at its own size");
+    if (can(t, "pixelRatio")) {
+        assert.match(await page.$eval("#Image50", (e) => e.currentSrc), /@2x\.png$/);
+        assert.equal(await page.$eval("#Image50", (e) => e.naturalWidth), 71, "drawn at its own size");
+    }
     await page.close();
 });
 
-test("a page that cannot start says why in Russian", async () => {
+test("a page that cannot start says why in Russian", async (t) => {
     const [build] = await readdir(join(root, "v"));
     const cases = [
         {
@@ -130,6 +133,7 @@ test("a page that cannot start says why in Russian", async () => {
         await page.close();
         await site?.stop();
     }
+    if (!can(t, "scripting")) return;
     const page = await browser.newPage();
     await page.setJavaScriptEnabled(false);
     const site = await serve(root);
@@ -139,12 +143,18 @@ test("a page that cannot start says why in Russian", async () => {
     await site.stop();
 });
 
-test("two tabs: a name changed in one reaches the other, and neither writes back an older name", async () => {
+test("two tabs: a name changed in one reaches the other, and neither writes back an older name", async (t) => {
     const site = await serve(root);
+    t.after(() => site.stop());
     const a = await open(browser, site.url);
+    t.after(() => a.close());
     const b = await open(browser, site.url);
+    t.after(() => b.close());
     await input(b, "Text2", "Оля");
-    // A background tab draws no frames: poll.
+    // Stored once b's pause after typing is over, waited for in b itself:
+    // WebKit may hold back the timers of the window not driven. A
+    // background tab draws no frames: poll.
+    await b.waitForFunction(() => /Оля/.test(localStorage.getItem("zarvel.names")), { polling: 50 });
     await a.waitForFunction(() => document.getElementById("Text2").value === "Оля", { polling: 50 });
     await input(a, "Text1", "Аня");
     await input(b, "Text3", "Вера");
@@ -158,21 +168,13 @@ test("two tabs: a name changed in one reaches the other, and neither writes back
     }
     const stored = await a.evaluate(() => localStorage.getItem("zarvel.names"));
     assert.equal(stored, "Аня\r\nОля\r\nВера\r\nИмя\r\n");
-    await a.close();
-    await b.close();
-    await site.stop();
 });
 
 test("a lone surrogate, stored or typed, reaches the core as U+FFFD", async (t) => {
     const site = await serve(root);
-    const page = await browser.newPage();
-    t.after(async () => {
-        await page.close();
-        await site.stop();
-    });
-    await page.evaluateOnNewDocument(() => localStorage.setItem("zarvel.names", "\uD83D\r\nБорис\r\nВера\r\nГлеб\r\n"));
-    await page.goto(site.url);
-    await attach(page);
+    t.after(() => site.stop());
+    const page = await openWithStored(browser, site.url, "\uD83D\r\nБорис\r\nВера\r\nГлеб\r\n");
+    t.after(() => page.close());
     assert.equal(await value(page, "Text1"), "\uFFFD");
     assert.equal(await value(page, "Text2"), "Борис");
     await input(page, "Text3", "a\uDC00b");
@@ -219,7 +221,7 @@ test("focus returns after a menu command and follows the window's tab order", as
     await page.evaluate(() => window.zarvel.reading.replayLayout(9, [7]));
     await menu(page, "Гадание", "Гадание_девушки", "Девушки_на_4_короля", "На_королей_дама_черви");
     assert.equal(await focused(), "Command1");
-    await page.keyboard.press("Space");
+    await page.keyboard.press(" ");
     await page.waitForFunction(() => window.zarvel.reading.revealState() === 0, { timeout: 10000 });
     await menu(page, "Назначить_имена");
     await page.focus("#Text1");
@@ -256,9 +258,9 @@ test("make web's server forbids framing and sends the right types", async () => 
             assert.equal(response.headers.get("X-Content-Type-Options"), "nosniff");
         }
         const page = await browser.newPage();
-        await page.setContent(`<iframe src="${url}"></iframe>`);
+        await page.goto(`data:text/html,<iframe src="${url}"></iframe>`);
         await new Promise((resolve) => setTimeout(resolve, 1000));
-        const frame = page.frames()[1];
+        const frame = (await page.frames())[1];
         assert.equal(await frame.evaluate(() => document.getElementById("Form1")).catch(() => null), null);
         await page.close();
     } finally {

@@ -1,10 +1,11 @@
 // A static server of the built site on a loopback port of its own, which a
 // test can stop to take the network away, point at another build, or make
-// behave like an odd host; and Chromium from Debian.
+// behave like an odd host; and pages of it in the engine under test.
 import { createServer } from "node:http";
 import { readFile } from "node:fs/promises";
 import { extname, join, normalize } from "node:path";
-import puppeteer from "puppeteer-core";
+import { BlankPage } from "./webdriver_page.mjs";
+export { launch } from "./engine.mjs";
 
 const Types = {
     ".html": "text/html; charset=utf-8",
@@ -21,7 +22,8 @@ const Types = {
 
 // `host.types` overrides the type table, `host.headers` adds headers to
 // every answer, `host.pages` answers paths of its own (a function gives the
-// body). `site.root` may be changed while serving.
+// body). `site.root` may be changed while serving. BlankPage is an empty
+// page of the origin that is not the site's.
 export async function serve(root, host = {}) {
     let served = 0;
     const types = { ...Types, ...host.types };
@@ -33,7 +35,7 @@ export async function serve(root, host = {}) {
         );
         const file = join(site.root, path.endsWith("/") ? `${path}index.html` : path);
         try {
-            const own = host.pages?.[path];
+            const own = { [BlankPage]: () => "<!DOCTYPE html><title>blank</title>", ...host.pages }[path];
             const body = own ? Buffer.from(own()) : await readFile(file);
             response.writeHead(200, {
                 "Content-Type": types[extname(file)] ?? "application/octet-stream",
@@ -58,21 +60,6 @@ export async function serve(root, host = {}) {
     });
 }
 
-export function launch() {
-    return puppeteer.launch({
-        executablePath: "/usr/bin/chromium",
-        args: [
-            "--no-sandbox",
-            "--disable-gpu",
-            "--disable-quic",
-            "--no-first-run",
-            "--disable-background-networking",
-            "--disable-component-update",
-            "--disable-sync",
-        ],
-    });
-}
-
 // A page of the site, loaded, with the core ready.
 export async function open(browser, url, viewport = { width: 800, height: 620 }) {
     const page = await browser.newPage();
@@ -86,10 +73,33 @@ export async function open(browser, url, viewport = { width: 800, height: 620 })
 // core is ready: the tests' own handle, taken from the module the page
 // loads (app.js exports them; the page puts nothing on its globals).
 export async function attach(page) {
-    const app = await page.waitForSelector('script[type="module"][src$="/app.js"]');
-    await page.evaluate(async (script) => {
-        window.zarvel = await import(script.src);
-    }, app);
+    const app = 'script[type="module"][src$="/app.js"]';
+    await page.waitForSelector(app);
+    // WebKit's import() may give the module before its top-level await is
+    // over, its exports not yet set: asked again until they are.
+    await page.waitForFunction(
+        async (app) => {
+            window.zarvel = await import(document.querySelector(app).src);
+            try {
+                return Object.values(window.zarvel).every((binding) => binding !== undefined);
+            } catch {
+                return false;
+            }
+        },
+        {},
+        app,
+    );
+}
+
+// A page of the site that finds `stored` under the names' key when it
+// starts: written from a page of the same origin that is not the site's.
+export async function openWithStored(browser, url, stored) {
+    const page = await browser.newPage();
+    await page.goto(new URL(BlankPage, url).href);
+    await page.evaluate((s) => localStorage.setItem("zarvel.names", s), stored);
+    await page.goto(url);
+    await attach(page);
+    return page;
 }
 
 // What a person sees and does on a page.

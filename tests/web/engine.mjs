@@ -1,0 +1,105 @@
+// The browser engine the tests run in, ZARVEL_ENGINE: Chromium and Firefox
+// ESR through puppeteer-core (Firefox over WebDriver BiDi), WebKit through
+// WebKitWebDriver. What differs between their drivers is done here, once.
+import puppeteer from "puppeteer-core";
+import { launchWebKit } from "./webdriver_page.mjs";
+
+export const engine = process.env.ZARVEL_ENGINE ?? "chromium";
+
+// What an engine's driver cannot do, and why. A test that needs one of
+// these does without and says so in its output.
+const Cannot = {
+    chromium: {},
+    firefox: {
+        touch:
+            "Firefox's WebDriver BiDi emulates no touch screen: clicks stand in for taps " +
+            "(a phone's coarse pointer comes from Firefox's preferences)",
+        scripting: "Firefox's WebDriver BiDi cannot switch scripting off (emulation.setScriptingEnabled)",
+    },
+    webkit: {
+        touch: "WebKitWebDriver performs touch actions as a mouse's: clicks stand in for taps",
+        pixelRatio: "WebDriver cannot set a screen's pixel ratio: MiniBrowser runs at 1x",
+        console: "WebKitWebDriver gives no console log",
+        coarsePointer: "MiniBrowser under Xvfb has a mouse only, so no page sees the coarse pointer of a finger",
+        scripting: "WebDriver cannot switch scripting off",
+    },
+};
+if (!Cannot[engine]) throw new Error(`ZARVEL_ENGINE=${engine}: not one of ${Object.keys(Cannot).join(", ")}`);
+
+// Skips test `t`, saying why, when the engine cannot do `what`.
+export function skipUnless(t, what) {
+    const why = Cannot[engine][what];
+    if (why) t.skip(`${engine}: ${why}`);
+    return Boolean(why);
+}
+
+// The most characters a text field holds in the engine, whatever its
+// maxlength says: WebKit's own limit.
+export const fieldLimit = engine === "webkit" ? 524288 : Infinity;
+
+// Whether the engine can do `what`; when it cannot, test context `t` says
+// so in the output.
+export function can(t, what) {
+    const why = Cannot[engine][what];
+    if (why) t.diagnostic(`${engine}: ${why}`);
+    return !why;
+}
+
+const ChromiumFlags = [
+    "--no-sandbox",
+    "--disable-gpu",
+    "--disable-quic",
+    "--no-first-run",
+    "--disable-background-networking",
+    "--disable-component-update",
+    "--disable-sync",
+];
+
+// Firefox's preferences for a phone: its only pointer is coarse, as a
+// finger is, and pages get touch events.
+const FirefoxPhone = {
+    "ui.primaryPointerCapabilities": 1,
+    "ui.allPointerCapabilities": 1,
+    "dom.w3c_touch_events.enabled": 1,
+};
+
+// The engine's browser; `phone`: as on a phone, where the engine's driver
+// can make it so without touch emulation.
+export function launch({ phone = false } = {}) {
+    if (engine === "webkit") return launchWebKit();
+    if (engine === "firefox")
+        return puppeteer.launch({
+            browser: "firefox",
+            executablePath: "/usr/bin/firefox-esr",
+            extraPrefsFirefox: phone ? FirefoxPhone : {},
+        });
+    return puppeteer.launch({ executablePath: "/usr/bin/chromium", args: ChromiumFlags });
+}
+
+// The page's size and pixel ratio, and a touch screen where the engine
+// emulates one (WebDriver sizes the window, which MiniBrowser keeps at least
+// 447 px wide: the page then runs in a frame of the size asked).
+export function setScreen(page, screen) {
+    const { width, height, deviceScaleFactor = 1, isMobile = false, hasTouch = false } = screen;
+    if (Cannot[engine].touch) return page.setViewport({ width, height, deviceScaleFactor });
+    return page.setViewport({ width, height, deviceScaleFactor, isMobile, hasTouch });
+}
+
+// Selects all of a box's text, as a triple click does.
+export async function selectText(page, selector) {
+    await page.click(selector);
+    await page.$eval(selector, (e) => e.select());
+}
+
+// Text put in the focused box at once, as a paste puts it.
+export const paste = (page, text) => page.evaluate((t) => document.execCommand("insertText", false, t), text);
+
+// The page's console errors and uncaught exceptions from now on, as a
+// function that gives those so far (none where the engine cannot tell).
+export function consoleErrors(page) {
+    const errors = [];
+    if (Cannot[engine].console) return () => errors;
+    page.on("console", (message) => message.type() === "error" && errors.push(message.text()));
+    page.on("pageerror", (error) => errors.push(String(error)));
+    return () => errors;
+}

@@ -1,0 +1,225 @@
+// WebKit through WebDriver (WebKitGTK's WebKitWebDriver and MiniBrowser),
+// behind the part of puppeteer's Browser and Page that the tests use, so
+// that each test is written once for every engine. WebDriver drives one
+// window at a time: each page makes its window the current one before
+// every command. A first window stays open and empty, since closing a
+// session's last window ends the session.
+import { spawn } from "node:child_process";
+import { createServer } from "node:net";
+import { Builder, By, Capabilities, Key } from "selenium-webdriver";
+import { Pointer } from "selenium-webdriver/lib/input.js";
+
+// A page of the origin that is not the site's, which the tests' server
+// gives: written on before the site starts, or holding it in a frame.
+export const BlankPage = "/blank.html";
+const MiniBrowser = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser";
+// puppeteer's names of the keys the tests press.
+const Keys = {
+    Enter: Key.ENTER,
+    Tab: Key.TAB,
+    Escape: Key.ESCAPE,
+    ArrowDown: Key.ARROW_DOWN,
+    ArrowUp: Key.ARROW_UP,
+    ArrowRight: Key.ARROW_RIGHT,
+    ArrowLeft: Key.ARROW_LEFT,
+};
+
+// A function and its arguments as a WebDriver script, whose promise
+// WebDriver awaits; a string is run as it stands.
+const script = (fn) => (typeof fn === "string" ? fn : `return (${fn}).apply(null, arguments);`);
+
+const freePort = () =>
+    new Promise((resolve) => {
+        const probe = createServer().listen(0, "127.0.0.1", () => {
+            const { port } = probe.address();
+            probe.close(() => resolve(port));
+        });
+    });
+
+export async function launchWebKit() {
+    const port = await freePort();
+    const service = spawn("/usr/bin/WebKitWebDriver", [`--port=${port}`], { stdio: "ignore" });
+    const capabilities = new Capabilities();
+    capabilities.set("browserName", "MiniBrowser");
+    capabilities.set("webkitgtk:browserOptions", { binary: MiniBrowser, args: ["--automation"] });
+    let driver;
+    for (let tries = 0; !driver; ++tries) {
+        try {
+            driver = await new Builder().withCapabilities(capabilities).usingServer(`http://127.0.0.1:${port}`).build();
+            await driver.getWindowHandle();
+        } catch (error) {
+            driver = undefined;
+            if (tries === 50) throw error;
+            await new Promise((resolve) => setTimeout(resolve, 100)); // the service is starting
+        }
+    }
+    const browser = { driver, current: await driver.getWindowHandle() };
+    return {
+        newPage: async () => {
+            await driver.switchTo().newWindow("window");
+            const handle = await driver.getWindowHandle();
+            browser.current = handle;
+            return new WebDriverPage(browser, handle);
+        },
+        close: async () => {
+            await driver.quit().catch(() => {});
+            service.kill();
+        },
+    };
+}
+
+class WebDriverPage {
+    constructor(browser, handle) {
+        this.browser = browser;
+        this.handle = handle;
+        this.keyboard = {
+            press: async (key) =>
+                (await this.use())
+                    .actions()
+                    .sendKeys(Keys[key] ?? key)
+                    .perform(),
+            type: async (text) => (await this.use()).actions().sendKeys(text).perform(),
+        };
+    }
+
+    // The page's window made current, and its frame when it runs in one.
+    async use() {
+        const { driver } = this.browser;
+        if (this.browser.current !== this.handle) {
+            await driver.switchTo().window(this.handle);
+            this.browser.current = this.handle;
+            if (this.frame?.entered) await driver.switchTo().frame(0);
+        }
+        return driver;
+    }
+
+    async evaluate(fn, ...args) {
+        return (await this.use()).executeScript(script(fn), ...args);
+    }
+
+    // The function is written into the script: the page's policy forbids
+    // making functions from strings inside it.
+    async $eval(selector, fn, ...args) {
+        const run = `const e = document.querySelector(arguments[0]);
+            if (!e) throw new Error("no element " + arguments[0]);
+            return (${fn})(e, ...[...arguments].slice(1));`;
+        return (await this.use()).executeScript(run, selector, ...args);
+    }
+
+    async $$eval(selector, fn, ...args) {
+        const run = `return (${fn})([...document.querySelectorAll(arguments[0])], ...[...arguments].slice(1));`;
+        return (await this.use()).executeScript(run, selector, ...args);
+    }
+
+    async waitForFunction(fn, options = {}, ...args) {
+        const end = Date.now() + (options.timeout ?? 30000);
+        for (;;) {
+            const result = await this.evaluate(fn, ...args);
+            if (result) return result;
+            if (Date.now() > end) throw new Error(`waiting for ${fn} timed out`);
+            await new Promise((resolve) => setTimeout(resolve, options.polling ?? 50));
+        }
+    }
+
+    waitForSelector(selector) {
+        return this.waitForFunction((s) => document.querySelector(s) !== null, {}, selector);
+    }
+
+    async element(selector) {
+        return (await this.use()).findElement(By.css(selector));
+    }
+
+    async click(selector) {
+        await (await this.element(selector)).click();
+    }
+
+    async tap(selector) {
+        const target = await this.element(selector);
+        const finger = new Pointer("finger", Pointer.Type.TOUCH);
+        await this.browser.driver
+            .actions()
+            .insert(finger, finger.move({ origin: target }), finger.press(), finger.release())
+            .perform();
+    }
+
+    async hover(selector) {
+        const target = await this.element(selector);
+        await this.browser.driver.actions().move({ origin: target }).perform();
+    }
+
+    focus(selector) {
+        return this.$eval(selector, (e) => e.focus());
+    }
+
+    async type(selector, text) {
+        await this.focus(selector);
+        await this.keyboard.type(text);
+    }
+
+    async goto(url) {
+        const driver = await this.use();
+        if (!this.frame) return driver.get(url);
+        // A page of the same origin that holds the site in a frame.
+        await driver.switchTo().defaultContent();
+        await driver.get(new URL(BlankPage, url).href);
+        await driver.executeScript(
+            `const frame = document.createElement("iframe");
+             frame.src = arguments[0];
+             frame.style = "border: 0; display: block; width: " + arguments[1] + "px; height: " + arguments[2] + "px";
+             document.body.style.margin = "0";
+             document.body.append(frame);`,
+            url,
+            this.frame.width,
+            this.frame.height,
+        );
+        await driver.switchTo().frame(0);
+        this.frame.entered = true;
+    }
+
+    async reload() {
+        await (await this.use()).navigate().refresh();
+    }
+
+    async title() {
+        return (await this.use()).getTitle();
+    }
+
+    // The window's inner size. MiniBrowser keeps its windows at least 447 px
+    // wide: a narrower screen is a frame of that size in a wider window,
+    // from the next goto on.
+    async setViewport({ width, height }) {
+        const window = (await this.use()).manage().window();
+        for (let tries = 0; tries < 2; ++tries) {
+            const [innerWidth, innerHeight] = await this.evaluate(() => [innerWidth, innerHeight]);
+            const outer = await window.getRect();
+            await window.setRect({
+                width: outer.width + width - innerWidth,
+                height: outer.height + height - innerHeight,
+            });
+        }
+        const [innerWidth] = await this.evaluate(() => [innerWidth]);
+        this.frame = innerWidth === width ? undefined : { width, height };
+    }
+
+    // The page's frames after its own, as objects that evaluate in them.
+    async frames() {
+        const driver = await this.use();
+        const inside = async (fn) => {
+            await driver.switchTo().frame(0);
+            try {
+                return await driver.executeScript(script(fn));
+            } finally {
+                await driver.switchTo().defaultContent();
+            }
+        };
+        return [this, { evaluate: inside }];
+    }
+
+    async close() {
+        const driver = await this.use();
+        await driver.close();
+        const [first] = await driver.getAllWindowHandles();
+        await driver.switchTo().window(first);
+        this.browser.current = first;
+    }
+}
