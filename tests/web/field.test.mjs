@@ -30,10 +30,16 @@ async function visit(t, host = {}) {
     return { site, page };
 }
 
-// Controlled by a worker whose activation is over, not one still clearing
-// old caches: a page that goes offline at once then still loads.
+// Controlled by the worker, with the site kept (its install stores every
+// file at once). Not the worker's state: WebKit at times leaves a page's
+// copy of it at "installing" for good.
 const controlled = (page) =>
-    page.waitForFunction(() => navigator.serviceWorker.controller?.state === "activated", { timeout: 20000 });
+    page.waitForFunction(
+        async () =>
+            navigator.serviceWorker.controller !== null &&
+            (await caches.match(new URL("./", location.href).href)) !== undefined,
+        { timeout: 20000 },
+    );
 // The builds (v/<hash>/) that the page's files came from.
 const builds = (page) =>
     page.evaluate(() => [
