@@ -26,12 +26,12 @@ run: program
 # AddressSanitizer and UndefinedBehaviorSanitizer, side by side with the
 # names file reader under libFuzzer for 30 seconds (which keeps one core
 # busy), each one's output in one piece; then the web edition in
-# Chromium, Firefox and WebKit, whose tests mostly wait on the pages, beside
-# the Debian package's build and check.
+# Chromium, and the user's path in Firefox and WebKit, beside the Debian
+# package's build and check.
 test: program
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 	$(MAKE) -j2 -Otarget test-asan test-fuzz
-	$(MAKE) -j2 -Otarget web-test test-deb
+	$(MAKE) -j2 -Otarget web-test test-deb PATH_ONLY="firefox webkit"
 
 test-asan: deps
 	cmake --preset asan -B $(ASAN_BUILD)
@@ -80,11 +80,19 @@ web-test: web-site
 	tests/web/node_modules/.bin/prettier --check $(JS_FILES)
 	$(MAKE) -j$(words $(ENGINES)) -Otarget $(ENGINES:%=web-test-%)
 
+# In the engines of PATH_ONLY, only the user's own path: a whole reading by
+# mouse, keyboard and finger, names across a reload, offline after one
+# visit, and axe-core. `make test` runs that in Firefox and WebKit, where
+# every test would take it past its time on two cores.
+PATH_ONLY ?=
+USER_PATH = --test-name-pattern="whole reading|names come back|works offline|taps at 390|axe-core" \
+	page.test.mjs field.test.mjs touch.test.mjs
 web-test-webkit: UNDER = xvfb-run -a -s "-screen 0 1280x1024x24"
 web-test-%:
-	@echo "The web tests in $*:"
+	@echo "The web tests in $*$(if $(filter $*,$(PATH_ONLY)), (the user's path only)):"
 	cd tests/web && ZARVEL_ENGINE=$* ZARVEL_SITE=$(CURDIR)/$(BUILD)/web \
-		ZARVEL_PLACES=$(CURDIR)/tests/data/control_places.tsv $(UNDER) node --test --test-concurrency=1
+		ZARVEL_PLACES=$(CURDIR)/tests/data/control_places.tsv $(UNDER) node --test --test-concurrency=1 \
+		$(if $(filter $*,$(PATH_ONLY)),$(USER_PATH))
 
 # The Debian package: build/zarvel_<version>_<arch>.deb.
 deb: deps

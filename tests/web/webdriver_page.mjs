@@ -5,6 +5,7 @@
 // every command. A first window stays open and empty, since closing a
 // session's last window ends the session.
 import { spawn } from "node:child_process";
+import { existsSync, readdirSync } from "node:fs";
 import { createServer } from "node:net";
 import { Builder, By, Capabilities, Key } from "selenium-webdriver";
 import { Pointer } from "selenium-webdriver/lib/input.js";
@@ -12,7 +13,10 @@ import { Pointer } from "selenium-webdriver/lib/input.js";
 // A page of the origin that is not the site's, which the tests' server
 // gives: written on before the site starts, or holding it in a frame.
 export const BlankPage = "/blank.html";
-const MiniBrowser = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser";
+// Under the machine's own multiarch folder (x86_64-linux-gnu, aarch64-linux-gnu...).
+const MiniBrowser = readdirSync("/usr/lib")
+    .map((folder) => `/usr/lib/${folder}/webkit2gtk-4.1/MiniBrowser`)
+    .find((path) => existsSync(path));
 // puppeteer's names of the keys the tests press.
 const Keys = {
     Enter: Key.ENTER,
@@ -37,6 +41,8 @@ const freePort = () =>
     });
 
 export async function launchWebKit() {
+    if (!MiniBrowser)
+        throw new Error("no /usr/lib/*/webkit2gtk-4.1/MiniBrowser: scripts/install-deps web-test installs it");
     const port = await freePort();
     const service = spawn("/usr/bin/WebKitWebDriver", [`--port=${port}`], { stdio: "ignore" });
     const capabilities = new Capabilities();
