@@ -1,25 +1,16 @@
 // The page's control operations run through the same script as the Qt
 // window's widgets and the core tests' fake (tests/data/controls_script.tsv),
 // so the three implementations of the core's Controls cannot drift apart.
-import { after, before, test } from "node:test";
+import { test } from "node:test";
 import assert from "node:assert/strict";
 import { readFile } from "node:fs/promises";
-import { launch, open, serve } from "./site.mjs";
+import { open, servedForFile } from "./site.mjs";
 
-let site;
-let browser;
-before(async () => {
-    site = await serve(process.env.ZARVEL_SITE);
-    browser = await launch();
-});
-after(async () => {
-    await browser.close();
-    await site.stop();
-});
+const served = servedForFile();
 
 test("the page's elements do what the window's widgets and the fake do", async () => {
     const script = await readFile(new URL("../data/controls_script.tsv", import.meta.url), "utf8");
-    const page = await open(browser, site.url);
+    const page = await open(served.browser, served.site.url);
     const lines = script.split("\n").map((line, i) => [i + 1, line]);
     const mismatches = await page.evaluate((lines) => {
         const controls = window.zarvel.controls;

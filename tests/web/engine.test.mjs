@@ -1,26 +1,17 @@
 // The page calls every test relies on do the same in each engine: what a
 // person does to a box, a button and the window, on a plain page.
-import { after, before, test } from "node:test";
+import { test } from "node:test";
 import assert from "node:assert/strict";
 import { BlankPage } from "./webdriver_page.mjs";
-import { launch, serve } from "./site.mjs";
+import { servedForFile } from "./site.mjs";
 import { can, consoleErrors, paste, selectText, setScreen } from "./engine.mjs";
 
-let site;
-let browser;
-before(async () => {
-    site = await serve(process.env.ZARVEL_SITE);
-    browser = await launch();
-});
-after(async () => {
-    await browser.close();
-    await site.stop();
-});
+const served = servedForFile();
 
 async function plain(screen = { width: 800, height: 620 }) {
-    const page = await browser.newPage();
+    const page = await served.browser.newPage();
     await setScreen(page, screen);
-    await page.goto(new URL(BlankPage, site.url).href);
+    await page.goto(new URL(BlankPage, served.site.url).href);
     await page.evaluate(() => {
         document.body.innerHTML = '<input id="box" value="abc" maxlength="5"><button id="button">b</button>';
         window.seen = [];

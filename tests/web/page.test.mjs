@@ -1,28 +1,18 @@
 // The web edition in the engine under test, used as a person would: the menu,
 // the boxes, the confirm picture and the button, by mouse, keyboard and
 // touch, online and offline.
-import { after, before, test } from "node:test";
+import { test } from "node:test";
 import assert from "node:assert/strict";
 import { readFile } from "node:fs/promises";
 import { createRequire } from "node:module";
-import { alt, answered, attach, found, launch, menu, open, openWithStored, serve, text } from "./site.mjs";
+import { alt, answered, attach, found, menu, open, openWithStored, servedForFile, text } from "./site.mjs";
 import { can, consoleErrors, engine, fieldLimit, paste, selectText } from "./engine.mjs";
 
-const root = process.env.ZARVEL_SITE;
 const places = process.env.ZARVEL_PLACES;
-let site;
-let browser;
-before(async () => {
-    site = await serve(root);
-    browser = await launch();
-});
-after(async () => {
-    await browser.close();
-    await site.stop();
-});
+const served = servedForFile();
 
 test("every control stands at its place, as in the desktop window", async () => {
-    const page = await open(browser, site.url, { width: 1024, height: 700 });
+    const page = await open(served.browser, served.site.url, { width: 1024, height: 700 });
     const rows = (await readFile(places, "utf8"))
         .split("\n")
         .filter((l) => l && !l.startsWith("#"))
@@ -58,10 +48,10 @@ test("every control stands at its place, as in the desktop window", async () => 
 });
 
 test("a whole reading through the menu, the names, a question and the button", async (t) => {
-    const page = await browser.newPage();
+    const page = await served.browser.newPage();
     const errors = consoleErrors(page);
     await page.setViewport({ width: 800, height: 620 });
-    await page.goto(site.url);
+    await page.goto(served.site.url);
     await attach(page);
     await page.evaluate(() => window.zarvel.reading.replayLayout(9, [28])); // the ace, then kings of clubs
     await menu(page, "Гадание", "Гадание_парня", "Парня_на_4_дамы", "Вы_король_мужчина", "Король_крести_богатый");
@@ -96,7 +86,7 @@ test("a whole reading through the menu, the names, a question and the button", a
 });
 
 test("a card that never turns up: 31 backs and the not-dealt answer; typing never chooses", async () => {
-    const page = await open(browser, site.url);
+    const page = await open(served.browser, served.site.url);
     await page.evaluate(() => window.zarvel.reading.replayLayout(2, [1])); // no queen of hearts
     await menu(page, "Гадание", "Гадание_девушки", "Девушки_на_4_короля", "На_королей_дама_черви");
     await selectText(page, "#Combo1 input");
@@ -112,7 +102,7 @@ test("a card that never turns up: 31 backs and the not-dealt answer; typing neve
 });
 
 test("the menu and the whole reading work from the keyboard alone", async () => {
-    const page = await open(browser, site.url);
+    const page = await open(served.browser, served.site.url);
     await page.evaluate(() => window.zarvel.reading.replayLayout(9, [16]));
     await page.focus('[data-name="Гадание"]');
     for (const key of [
@@ -156,7 +146,7 @@ const storageCase =
     "names come back after a reload; garbage is silently replaced; " +
     "a failing storage gives a notice until a save succeeds";
 test(storageCase, async () => {
-    let page = await open(browser, site.url);
+    let page = await open(served.browser, served.site.url);
     await menu(page, "Гадание", "Гадание_девушки", "Девушки_на_4_вальта", "на_вальтов_дама_крести", "Назначить_имена");
     await selectText(page, "#Text3");
     await page.type("#Text3", "<b>Вера</b>");
@@ -165,13 +155,13 @@ test(storageCase, async () => {
     assert.equal(await page.$eval("#Text3", (e) => e.value), "<b>Вера</b>");
     await page.close();
     for (const damaged of ["одна строка", "a\r\nb\r\nc\r\n", ""]) {
-        page = await openWithStored(browser, site.url, damaged); // a reload would save the boxes over it
+        page = await openWithStored(served.browser, served.site.url, damaged); // a reload would save the boxes over it
         assert.equal(await page.$eval("#Text3", (e) => e.value), "Имя");
         assert.equal(await text(page, "notice"), "", JSON.stringify(damaged));
         await page.close();
     }
 
-    page = await open(browser, site.url);
+    page = await open(served.browser, served.site.url);
     await page.evaluate(() => {
         const setItem = Storage.prototype.setItem;
         Storage.prototype.setItem = function (...item) {
@@ -197,7 +187,7 @@ test(storageCase, async () => {
 });
 
 test("a name pasted past the longest a box takes is cut there, and typing stops there", async (t) => {
-    const page = await open(browser, site.url);
+    const page = await open(served.browser, served.site.url);
     let longest = await page.evaluate(() => window.zarvel.core.maxNameLength);
     if (fieldLimit < longest) {
         t.diagnostic(`${engine}: a text field holds at most ${fieldLimit} characters, fewer than a name may have`);
@@ -213,7 +203,7 @@ test("a name pasted past the longest a box takes is cut there, and typing stops 
 
 test("axe-core finds nothing serious at start or after a reading", async () => {
     const axe = await readFile(createRequire(import.meta.url).resolve("axe-core/axe.min.js"), "utf8");
-    const page = await open(browser, site.url);
+    const page = await open(served.browser, served.site.url);
     const check = async () => {
         await page.evaluate(axe);
         const result = await page.evaluate(() => window.axe.run());

@@ -1,11 +1,13 @@
 // A static server of the built site on a loopback port of its own, which a
 // test can stop to take the network away, point at another build, or make
 // behave like an odd host; and pages of it in the engine under test.
+import { after, before } from "node:test";
 import { createServer } from "node:http";
 import { readFile } from "node:fs/promises";
 import { extname, join, normalize } from "node:path";
 import { BlankPage } from "./webdriver_page.mjs";
-export { launch } from "./engine.mjs";
+import { launch } from "./engine.mjs";
+export { launch };
 
 const Types = {
     ".html": "text/html; charset=utf-8",
@@ -58,6 +60,21 @@ export async function serve(root, host = {}) {
                 server.closeAllConnections();
             }),
     });
+}
+
+// The built site served and the engine's browser (launched with `options`)
+// for all of a test file's tests: `served.site`, `served.browser`.
+export function servedForFile(options) {
+    const served = {};
+    before(async () => {
+        served.site = await serve(process.env.ZARVEL_SITE);
+        served.browser = await launch(options);
+    });
+    after(async () => {
+        await served.browser.close();
+        await served.site.stop();
+    });
+    return served;
 }
 
 // A page of the site, loaded, with the core ready.

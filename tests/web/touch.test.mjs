@@ -2,11 +2,11 @@
 // clicks where there is no touch screen), every control big enough for a
 // finger and hit where it is drawn, readable text, no sideways scrolling,
 // and nothing serious for axe-core with its target-size rule on.
-import { after, before, test } from "node:test";
+import { before, test } from "node:test";
 import assert from "node:assert/strict";
 import { readFile } from "node:fs/promises";
 import { createRequire } from "node:module";
-import { answered, attach, found, launch, serve, text } from "./site.mjs";
+import { answered, attach, found, servedForFile, text } from "./site.mjs";
 import { can, setScreen, skipUnless } from "./engine.mjs";
 
 const Screens = [
@@ -18,17 +18,10 @@ const Screens = [
     { width: 844, height: 390, deviceScaleFactor: 3, isMobile: true, hasTouch: true, coarseOnly: true },
     { width: 512, height: 350, deviceScaleFactor: 2 }, // a desktop at 200 %
 ];
-let site;
-let browser;
+const served = servedForFile({ phone: true });
 let axe;
 before(async () => {
-    site = await serve(process.env.ZARVEL_SITE);
-    browser = await launch({ phone: true });
     axe = await readFile(createRequire(import.meta.url).resolve("axe-core/axe.min.js"), "utf8");
-});
-after(async () => {
-    await browser.close();
-    await site.stop();
 });
 
 // The targets matching `selector` (by default all but an open list's or
@@ -84,9 +77,9 @@ const serious = async (page) => {
 for (const screen of Screens) {
     test(`a reading by ${screen.hasTouch ? "taps" : "clicks"} at ${screen.width} × ${screen.height}`, async (t) => {
         if (screen.coarseOnly && skipUnless(t, "coarsePointer")) return;
-        const page = await browser.newPage();
+        const page = await served.browser.newPage();
         await setScreen(page, screen);
-        await page.goto(site.url);
+        await page.goto(served.site.url);
         await attach(page);
         await page.evaluate(() => window.zarvel.reading.replayLayout(9, [28])); // the ace, then kings of clubs
         const touch = screen.hasTouch && can(t, "touch");
