@@ -18,23 +18,28 @@ if [ "${ORCA_TEST_INNER:-}" != 1 ]; then
     ORCA_TEST_INNER=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- "$0" "$zarvel"
 fi
 
-pids=""
-stop() { for pid in $pids; do kill -KILL "$pid" 2>/dev/null || true; done; }
+# Every process started from here on, and whatever they start in turn (the
+# accessibility bus's own daemon, a speech server that detaches), carries
+# this mark in its environment: stop() ends them all by it.
+mark="ZARVEL_ORCA_TEST=$work"
+ours() {
+    for proc in /proc/[0-9]*; do
+        { tr '\0' '\n' <"$proc/environ"; } 2>/dev/null | grep -qxF "$mark" && echo "${proc#/proc/}"
+    done
+    return 0
+}
+stop() { for pid in $(ours); do kill -KILL "$pid" 2>/dev/null || true; done; }
 trap 'stop; rm -rf "$work"' EXIT
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-pids="$pids $!"
-openbox >/dev/null 2>&1 &
-pids="$pids $!"
+env "$mark" /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+env "$mark" openbox >/dev/null 2>&1 &
 sleep 1
 log="$work/orca.log"
-orca --replace --disable braille --debug-file="$log" >/dev/null 2>&1 &
-pids="$pids $!"
+env "$mark" orca --replace --disable braille --debug-file="$log" >/dev/null 2>&1 &
 # Orca starts in half a second (its record, written through a buffer,
 # cannot tell when).
 sleep 3
 
-QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$zarvel" >"$work/zarvel.out" 2>&1 &
-pids="$pids $!"
+env "$mark" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$zarvel" >"$work/zarvel.out" 2>&1 &
 window=$(xdotool search --sync --onlyvisible --name '^Zarvel$' | head -n 1)
 xdotool windowactivate --sync "$window"
 sleep 2
@@ -66,7 +71,8 @@ for _ in $(seq 60); do
 done
 after=$(echoed)
 stop
-pids=""
+sleep 0.5
+left=$(ours | while read -r pid; do tr '\0' ' ' <"/proc/$pid/cmdline"; echo; done)
 grep -o "SPEECH OUTPUT: '.*'" "$log" >"$work/spoken" || true
 [ -z "${ORCA_TEST_LOG:-}" ] || cp "$log" "$ORCA_TEST_LOG"
 told=$(grep -c -- "Кто меня любит?-" "$work/spoken" || true)
@@ -74,6 +80,11 @@ echo "Orca spoke:"
 sed 's/^/    /' "$work/spoken" | tail -n 40
 if [ "$after" -lt 2 ]; then
     echo "FAIL: Orca's record ends before the keys pressed after the reading"
+    echo "0 passed, 1 failed"
+    exit 1
+fi
+if [ -n "$left" ]; then
+    echo "FAIL: still running after the test: $left"
     echo "0 passed, 1 failed"
     exit 1
 fi
