@@ -1,7 +1,7 @@
 // The page's control operations run through the same script as the Qt
 // window's widgets and the core tests' fake (tests/data/controls_script.tsv),
 // so the three implementations of the core's Controls cannot drift apart.
-import { test } from "node:test";
+import { test } from "./scope.mjs";
 import assert from "node:assert/strict";
 import { readFile } from "node:fs/promises";
 import { open, servedForFile } from "./site.mjs";

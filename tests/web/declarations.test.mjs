@@ -1,6 +1,6 @@
 // web/wasm/zarvel.d.ts says what the WebAssembly module gives JavaScript:
 // it names only what the built module has, and every field of its tables.
-import { test } from "node:test";
+import { test } from "./scope.mjs";
 import assert from "node:assert/strict";
 import { readFile, readdir } from "node:fs/promises";
 import { join } from "node:path";

@@ -6,6 +6,9 @@ import { launchWebKit } from "./webdriver_page.mjs";
 
 export const engine = process.env.ZARVEL_ENGINE ?? "chromium";
 
+// The narrowest window the engine's browser makes, in CSS pixels.
+const narrowestWindow = engine === "webkit" ? 447 : 0;
+
 // What an engine's driver cannot do, and why. A test that needs one of
 // these does without and says so in its output.
 const Cannot = {
@@ -22,6 +25,9 @@ const Cannot = {
         console: "WebKitWebDriver gives no console log",
         coarsePointer: "MiniBrowser under Xvfb has a mouse only, so no page sees the coarse pointer of a finger",
         scripting: "WebDriver cannot switch scripting off",
+        narrowWindow:
+            `MiniBrowser's windows are at least ${narrowestWindow} px wide: ` +
+            "a narrower screen is a frame of its size in a wider window",
     },
 };
 if (!Cannot[engine]) throw new Error(`ZARVEL_ENGINE=${engine}: not one of ${Object.keys(Cannot).join(", ")}`);
@@ -38,10 +44,14 @@ export function skipUnless(t, what) {
 export const fieldLimit = engine === "webkit" ? 524288 : Infinity;
 
 // Whether the engine can do `what`; when it cannot, test context `t` says
-// so in the output.
+// so in the output, once.
+const said = new WeakMap();
 export function can(t, what) {
     const why = Cannot[engine][what];
-    if (why) t.diagnostic(`${engine}: ${why}`);
+    if (why && !said.get(t)?.has(what)) {
+        t.diagnostic(`${engine}: ${why}`);
+        said.set(t, new Set(said.get(t)).add(what));
+    }
     return !why;
 }
 
@@ -76,13 +86,17 @@ export function launch({ phone = false } = {}) {
     return puppeteer.launch({ executablePath: "/usr/bin/chromium", args: ChromiumFlags });
 }
 
-// The page's size and pixel ratio, and a touch screen where the engine
-// emulates one (WebDriver sizes the window, which MiniBrowser keeps at least
-// 447 px wide: the page then runs in a frame of the size asked).
-export function setScreen(page, screen) {
+// The page's size, its pixel ratio where the engine sets one and a touch
+// screen where it emulates one; test context `t` says what is done
+// otherwise: a pixel ratio left at 1, a screen narrower than any window
+// made a frame of its size.
+export function setScreen(page, screen, t) {
     const { width, height, deviceScaleFactor = 1, isMobile = false, hasTouch = false } = screen;
-    if (Cannot[engine].touch) return page.setViewport({ width, height, deviceScaleFactor });
-    return page.setViewport({ width, height, deviceScaleFactor, isMobile, hasTouch });
+    const viewport = { width, height };
+    if (deviceScaleFactor === 1 || can(t, "pixelRatio")) viewport.deviceScaleFactor = deviceScaleFactor;
+    if (!Cannot[engine].touch) Object.assign(viewport, { isMobile, hasTouch });
+    if (width < narrowestWindow && !can(t, "narrowWindow")) return page.setFramedViewport(viewport, narrowestWindow);
+    return page.setViewport(viewport);
 }
 
 // Selects all of a box's text, as a triple click does.

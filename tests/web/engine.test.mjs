@@ -1,6 +1,6 @@
 // The page calls every test relies on do the same in each engine: what a
 // person does to a box, a button and the window, on a plain page.
-import { test } from "node:test";
+import { test } from "./scope.mjs";
 import assert from "node:assert/strict";
 import { BlankPage } from "./webdriver_page.mjs";
 import { servedForFile } from "./site.mjs";
@@ -8,9 +8,9 @@ import { can, consoleErrors, paste, selectText, setScreen } from "./engine.mjs";
 
 const served = servedForFile();
 
-async function plain(screen = { width: 800, height: 620 }) {
+async function plain(screen = { width: 800, height: 620 }, t) {
     const page = await served.browser.newPage();
-    await setScreen(page, screen);
+    await setScreen(page, screen, t);
     await page.goto(new URL(BlankPage, served.site.url).href);
     await page.evaluate(() => {
         document.body.innerHTML = '<input id="box" value="abc" maxlength="5"><button id="button">b</button>';
@@ -51,7 +51,7 @@ test("the page gets the size asked for, a phone's too, and its console errors ar
         { width: 800, height: 620 },
         { width: 360, height: 640 },
     ]) {
-        const page = await plain(screen);
+        const page = await plain(screen, t);
         assert.deepEqual(await page.evaluate(() => [innerWidth, innerHeight]), [screen.width, screen.height]);
         await page.close();
     }

@@ -1,10 +1,11 @@
 // The web edition as it meets the field: a host that caches, an update,
 // other pages on the origin, other screens offline, broken hosts, two
 // tabs, a busy page, the mouse on the menu, and framing.
-import { after, before, test } from "node:test";
+import { after, before } from "node:test";
+import { runsAny, test } from "./scope.mjs";
 import assert from "node:assert/strict";
 import { spawn, execFileSync } from "node:child_process";
-import { appendFile, cp, mkdtemp, readdir, rm } from "node:fs/promises";
+import { appendFile, cp, mkdtemp, readdir, readFile, rm } from "node:fs/promises";
 import { tmpdir } from "node:os";
 import { dirname, join } from "node:path";
 import { fileURLToPath } from "node:url";
@@ -15,9 +16,9 @@ const root = process.env.ZARVEL_SITE;
 const source = join(dirname(fileURLToPath(import.meta.url)), "../..");
 let browser;
 before(async () => {
-    browser = await launch();
+    if (await runsAny()) browser = await launch();
 });
-after(() => browser.close());
+after(() => browser?.close());
 
 // A fresh origin serving the site, and a page of it; both go when the test ends.
 async function visit(t, host = {}) {
@@ -96,13 +97,13 @@ test("the service worker leaves the origin's other pages to the network", async 
     assert.notEqual(await page.$eval("p", (e) => e.textContent), first);
 });
 
-test("after one visit at 1x the page works offline at 2x: pictures of both densities are kept", async (t) => {
+test.path("after one visit at 1x the page works offline at 2x: pictures of both densities are kept", async (t) => {
     const site = await serve(root);
     let page = await open(browser, site.url, { width: 800, height: 620, deviceScaleFactor: 1 });
     await controlled(page);
     await page.close();
     await site.stop();
-    page = await open(browser, site.url, { width: 800, height: 620, deviceScaleFactor: 2 });
+    page = await open(browser, site.url, { width: 800, height: 620, deviceScaleFactor: 2 }, t);
     await page.evaluate(() => window.zarvel.reading.replayLayout(9, [37]));
     await menu(page, "Гадание", "Гадание_девушки", "Девушки_на_4_вальта", "На_вальтов_дама_вини");
     await page.click("#Command1");
@@ -250,7 +251,7 @@ test("focus returns after a menu command and follows the window's tab order", as
     assert.equal(await focused(), "Command1", "the hidden «Ок» passes the focus on");
 });
 
-test("make web's server forbids framing and sends the right types", async () => {
+test("make web's server sends the site's headers and types, and no browser shows the site in a frame", async () => {
     const server = spawn(join(source, "scripts/serve-web"), [root, "0"]);
     // The address, however the server's output comes in pieces.
     let said = "";
@@ -262,6 +263,14 @@ test("make web's server forbids framing and sends the right types", async () => 
         }),
     );
     try {
+        // The entry page comes with every header that _headers gives all paths.
+        const [, all] = /^\/\*\n((?:[ \t]+.*\n)+)/m.exec(await readFile(join(root, "_headers"), "utf8"));
+        const entry = await fetch(url);
+        for (const line of all.trim().split("\n")) {
+            const [, name, value] = /^\s*([^:]+):\s*(.*)$/.exec(line);
+            assert.equal(entry.headers.get(name), value, name);
+        }
+        assert.match(entry.headers.get("Content-Security-Policy"), /frame-ancestors 'none'/);
         const [build] = await readdir(join(root, "v"));
         for (const [file, type] of [
             ["zarvel.mjs", "text/javascript"],
@@ -271,11 +280,19 @@ test("make web's server forbids framing and sends the right types", async () => 
             assert.equal(response.headers.get("Content-Type"), type);
             assert.equal(response.headers.get("X-Content-Type-Options"), "nosniff");
         }
+        // A page of the same origin (the host's answer for a missing file)
+        // frames the site: the frame loads, the browser having shown nothing
+        // of it.
         const page = await browser.newPage();
-        await page.goto(`data:text/html,<iframe src="${url}"></iframe>`);
-        await new Promise((resolve) => setTimeout(resolve, 1000));
-        const frame = (await page.frames())[1];
-        assert.equal(await frame.evaluate(() => document.getElementById("Form1")).catch(() => null), null);
+        await page.goto(`${url}missing.html`);
+        const shown = await page.evaluate(async (url) => {
+            const frame = Object.assign(document.createElement("iframe"), { src: url });
+            const loaded = new Promise((resolve) => frame.addEventListener("load", resolve));
+            document.body.append(frame);
+            await loaded;
+            return Boolean(frame.contentDocument?.getElementById("Form1"));
+        }, url);
+        assert.equal(shown, false, "the site shown in a frame");
         await page.close();
     } finally {
         server.kill();

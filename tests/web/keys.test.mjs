@@ -1,6 +1,6 @@
 // The keyboard of the menu bar and of the question list, in Node alone:
 // what each key does wherever the focus is.
-import { test } from "node:test";
+import { test } from "./scope.mjs";
 import assert from "node:assert/strict";
 import { comboKey, menuKey } from "../../web/page/keys.js";
 

@@ -1,7 +1,7 @@
 // The web edition in the engine under test, used as a person would: the menu,
 // the boxes, the confirm picture and the button, by mouse, keyboard and
 // touch, online and offline.
-import { test } from "node:test";
+import { test } from "./scope.mjs";
 import assert from "node:assert/strict";
 import { readFile } from "node:fs/promises";
 import { createRequire } from "node:module";
@@ -47,7 +47,7 @@ test("every control stands at its place, as in the desktop window", async () => 
     await page.close();
 });
 
-test("a whole reading through the menu, the names, a question and the button", async (t) => {
+test.path("a whole reading through the menu, the names, a question and the button", async (t) => {
     const page = await served.browser.newPage();
     const errors = consoleErrors(page);
     await page.setViewport({ width: 800, height: 620 });
@@ -101,7 +101,7 @@ test("a card that never turns up: 31 backs and the not-dealt answer; typing neve
     await page.close();
 });
 
-test("the menu and the whole reading work from the keyboard alone", async () => {
+test.path("the menu and the whole reading work from the keyboard alone", async () => {
     const page = await open(served.browser, served.site.url);
     await page.evaluate(() => window.zarvel.reading.replayLayout(9, [16]));
     await page.focus('[data-name="Гадание"]');
@@ -145,7 +145,7 @@ test("the menu and the whole reading work from the keyboard alone", async () => 
 const storageCase =
     "names come back after a reload; garbage is silently replaced; " +
     "a failing storage gives a notice until a save succeeds";
-test(storageCase, async () => {
+test.path(storageCase, async () => {
     let page = await open(served.browser, served.site.url);
     await menu(page, "Гадание", "Гадание_девушки", "Девушки_на_4_вальта", "на_вальтов_дама_крести", "Назначить_имена");
     await selectText(page, "#Text3");
@@ -201,7 +201,7 @@ test("a name pasted past the longest a box takes is cut there, and typing stops 
     await page.close();
 });
 
-test("axe-core finds nothing serious at start or after a reading", async () => {
+test.path("axe-core finds nothing serious at start or after a reading", async () => {
     const axe = await readFile(createRequire(import.meta.url).resolve("axe-core/axe.min.js"), "utf8");
     const page = await open(served.browser, served.site.url);
     const check = async () => {

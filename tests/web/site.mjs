@@ -6,7 +6,8 @@ import { createServer } from "node:http";
 import { readFile } from "node:fs/promises";
 import { extname, join, normalize } from "node:path";
 import { BlankPage } from "./webdriver_page.mjs";
-import { launch } from "./engine.mjs";
+import { launch, setScreen } from "./engine.mjs";
+import { runsAny } from "./scope.mjs";
 export { launch };
 
 const Types = {
@@ -67,20 +68,22 @@ export async function serve(root, host = {}) {
 export function servedForFile(options) {
     const served = {};
     before(async () => {
+        if (!(await runsAny())) return;
         served.site = await serve(process.env.ZARVEL_SITE);
         served.browser = await launch(options);
     });
     after(async () => {
-        await served.browser.close();
-        await served.site.stop();
+        await served.browser?.close();
+        await served.site?.stop();
     });
     return served;
 }
 
-// A page of the site, loaded, with the core ready.
-export async function open(browser, url, viewport = { width: 800, height: 620 }) {
+// A page of the site, loaded, with the core ready; test context `t` says
+// what of `screen` the engine leaves out (setScreen).
+export async function open(browser, url, screen = { width: 800, height: 620 }, t) {
     const page = await browser.newPage();
-    await page.setViewport(viewport);
+    await setScreen(page, screen, t);
     await page.goto(url);
     await attach(page);
     return page;
@@ -91,22 +94,44 @@ export async function open(browser, url, viewport = { width: 800, height: 620 })
 // loads (app.js exports them; the page puts nothing on its globals).
 export async function attach(page) {
     const app = 'script[type="module"][src$="/app.js"]';
-    await page.waitForSelector(app);
-    // WebKit's import() may give the module before its top-level await is
-    // over, its exports not yet set: asked again until they are.
-    await page.waitForFunction(
-        async (app) => {
-            window.zarvel = await import(document.querySelector(app).src);
-            try {
-                return Object.values(window.zarvel).every((binding) => binding !== undefined);
-            } catch {
-                return false;
-            }
-        },
-        {},
-        app,
-    );
+    try {
+        await page.waitForSelector(app);
+        // WebKit's import() may give the module before its top-level await
+        // is over, its exports not yet set: asked again until they are.
+        await page.waitForFunction(
+            async (app) => {
+                window.zarvel = await import(document.querySelector(app).src);
+                try {
+                    return Object.values(window.zarvel).every((binding) => binding !== undefined);
+                } catch {
+                    return false;
+                }
+            },
+            {},
+            app,
+        );
+    } catch (error) {
+        throw new Error(`${error.message}; the page then: ${await seen(page, app)}`, { cause: error });
+    }
 }
+
+// What a page that did not come up shows of its start, so that a failure
+// names its cause: where it is, its worker, its module, what it loaded.
+const seen = (page, app) =>
+    page
+        .evaluate(
+            (app) =>
+                JSON.stringify({
+                    url: location.href,
+                    framed: window !== window.top,
+                    readyState: document.readyState,
+                    controller: navigator.serviceWorker?.controller?.state ?? "none",
+                    appScript: document.querySelector(app) !== null,
+                    loaded: performance.getEntriesByType("resource").map((e) => e.name),
+                }),
+            app,
+        )
+        .catch((error) => `not readable (${error.message})`);
 
 // A page of the site that finds `stored` under the names' key when it
 // starts: written from a page of the same origin that is not the site's.

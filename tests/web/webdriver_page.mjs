@@ -190,35 +190,42 @@ class WebDriverPage {
         return (await this.use()).getTitle();
     }
 
-    // The window's inner size. MiniBrowser keeps its windows at least 447 px
-    // wide: a narrower screen is a frame of that size in a wider window,
-    // from the next goto on.
-    async setViewport({ width, height }) {
+    // The window's inner size, waited for: under load the page takes its
+    // new size a while after the window does, and a window measured in
+    // between would be sized wrong. WebDriver sizes windows only: setScreen
+    // (engine.mjs) leaves out the rest, saying so.
+    async setViewport({ width, height, deviceScaleFactor = 1, isMobile = false, hasTouch = false }) {
+        if (deviceScaleFactor !== 1 || isMobile || hasTouch)
+            throw new Error("WebDriver cannot set a pixel ratio or a touch screen: use setScreen (engine.mjs)");
+        this.frame = undefined;
         const window = (await this.use()).manage().window();
-        for (let tries = 0; tries < 2; ++tries) {
-            const [innerWidth, innerHeight] = await this.evaluate(() => [innerWidth, innerHeight]);
+        const inner = () => this.evaluate(() => [innerWidth, innerHeight]);
+        const end = Date.now() + 10000;
+        for (let [w, h] = await inner(); w !== width || h !== height;) {
             const outer = await window.getRect();
-            await window.setRect({
-                width: outer.width + width - innerWidth,
-                height: outer.height + height - innerHeight,
-            });
+            const asked = { width: outer.width + width - w, height: outer.height + height - h };
+            const got = await window.setRect(asked);
+            if (got.width !== asked.width || got.height !== asked.height)
+                throw new Error(
+                    `MiniBrowser makes the window ${got.width} × ${got.height}, not the ` +
+                        `${asked.width} × ${asked.height} that holds ${width} × ${height}: ` +
+                        "a narrower screen is setScreen's frame (engine.mjs)",
+                );
+            const before = `${w} ${h}`;
+            while (`${w} ${h}` === before) {
+                if (Date.now() > end)
+                    throw new Error(`the window's inside stays ${w} × ${h}, not the ${width} × ${height} asked`);
+                await new Promise((resolve) => setTimeout(resolve, 20));
+                [w, h] = await inner();
+            }
         }
-        const [innerWidth] = await this.evaluate(() => [innerWidth]);
-        this.frame = innerWidth === width ? undefined : { width, height };
     }
 
-    // The page's frames after its own, as objects that evaluate in them.
-    async frames() {
-        const driver = await this.use();
-        const inside = async (fn) => {
-            await driver.switchTo().frame(0);
-            try {
-                return await driver.executeScript(script(fn));
-            } finally {
-                await driver.switchTo().defaultContent();
-            }
-        };
-        return [this, { evaluate: inside }];
+    // A screen narrower than any window: a frame of its size in a window
+    // `windowWidth` wide holds the site from the next goto on.
+    async setFramedViewport({ width, height }, windowWidth) {
+        await this.setViewport({ width: windowWidth, height });
+        this.frame = { width, height };
     }
 
     async close() {
