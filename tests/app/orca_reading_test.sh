@@ -3,43 +3,29 @@
 # F10 and the arrows pick a figure, «Назначить имена», four names typed,
 # «Ок», a question, «Раскинуть». Orca's own record of what it speaks (its
 # debug file's SPEECH OUTPUT lines) must hold the answer once, and no
-# answer of the cards laid before it. Runs under Xvfb with its own session
-# bus, the accessibility bus and a small window manager.
+# answer of the cards laid before it. Runs on the accessibility bus of its
+# own (on_accessibility_bus.sh), with a small window manager.
 #   orca_reading_test.sh ZARVEL
 set -eu
 zarvel=$(realpath "$1")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-
 if [ "${ORCA_TEST_INNER:-}" != 1 ]; then
-    ORCA_TEST_INNER=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- "$0" "$zarvel"
+    ORCA_TEST_INNER=1 exec "$(dirname "$0")/on_accessibility_bus.sh" "$0" "$zarvel"
 fi
 
-# Every process started from here on, and whatever they start in turn (the
-# accessibility bus's own daemon, a speech server that detaches), carries
-# this mark in its environment: stop() ends them all by it.
-mark="ZARVEL_ORCA_TEST=$work"
-ours() {
-    for proc in /proc/[0-9]*; do
-        { tr '\0' '\n' <"$proc/environ"; } 2>/dev/null | grep -qxF "$mark" && echo "${proc#/proc/}"
-    done
-    return 0
-}
-stop() { for pid in $(ours); do kill -KILL "$pid" 2>/dev/null || true; done; }
-trap 'stop; rm -rf "$work"' EXIT
-env "$mark" /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-env "$mark" openbox >/dev/null 2>&1 &
-sleep 1
+work=$(mktemp -d)
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config"
+mkdir -p "$HOME" "$XDG_CONFIG_HOME"
+# shellcheck source=tests/app/marked.sh
+. "$(dirname "$0")/marked.sh"
+trap 'end_marked >/dev/null || true; rm -rf "$work"' EXIT
+marked openbox >/dev/null 2>&1 &
 log="$work/orca.log"
-env "$mark" orca --replace --disable braille --debug-file="$log" >/dev/null 2>&1 &
+marked orca --replace --disable braille --debug-file="$log" >/dev/null 2>&1 &
 # Orca starts in half a second (its record, written through a buffer,
 # cannot tell when).
 sleep 3
 
-env "$mark" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$zarvel" >"$work/zarvel.out" 2>&1 &
+marked "$zarvel" >"$work/zarvel.out" 2>&1 &
 window=$(xdotool search --sync --onlyvisible --name '^Zarvel$' | head -n 1)
 xdotool windowactivate --sync "$window"
 sleep 2
@@ -70,9 +56,7 @@ for _ in $(seq 60); do
     keys Tab
 done
 after=$(echoed)
-stop
-sleep 0.5
-left=$(ours | while read -r pid; do tr '\0' ' ' <"/proc/$pid/cmdline"; echo; done)
+left=$(end_marked || true)
 grep -o "SPEECH OUTPUT: '.*'" "$log" >"$work/spoken" || true
 [ -z "${ORCA_TEST_LOG:-}" ] || cp "$log" "$ORCA_TEST_LOG"
 told=$(grep -c -- "Кто меня любит?-" "$work/spoken" || true)
@@ -84,7 +68,7 @@ if [ "$after" -lt 2 ]; then
     exit 1
 fi
 if [ -n "$left" ]; then
-    echo "FAIL: still running after the test: $left"
+    echo "$left"
     echo "0 passed, 1 failed"
     exit 1
 fi
