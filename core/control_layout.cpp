@@ -130,11 +130,27 @@ TwipsRect StoredPicturePlace(int n)
     return {};
 }
 
-std::string_view VisibleCaption(std::string_view label, std::string_view caption)
+namespace {
+
+const ControlRow *RowOf(std::string_view control)
 {
     const auto &rows = WindowControls();
-    const auto row = std::find_if(rows.begin(), rows.end(), [&](const ControlRow &r) { return r.name == label; });
-    if (row == rows.end())
+    const auto row = std::find_if(rows.begin(), rows.end(), [&](const ControlRow &r) { return r.name == control; });
+    return row == rows.end() ? nullptr : &*row;
+}
+
+} // namespace
+
+bool Announces(std::string_view control)
+{
+    const ControlRow *row = RowOf(control);
+    return row != nullptr && row->announces;
+}
+
+std::string_view VisibleCaption(std::string_view label, std::string_view caption)
+{
+    const ControlRow *row = RowOf(label);
+    if (row == nullptr)
         return caption;
     const auto room = static_cast<std::size_t>(2 * row->place.InPixels().width);
     std::size_t characters = 0;

@@ -55,6 +55,11 @@ struct ControlRow {
 // the text boxes, the button and the combo box over everything.
 const std::vector<ControlRow> &WindowControls();
 
+// Whether screen reader users are told `control`'s final text through
+// Controls::Announce: its row is marked `announces`. False for a name that
+// is no control.
+bool Announces(std::string_view control);
+
 // The place and size of Image<n> while it has no picture.
 TwipsRect StoredPicturePlace(int n);
 

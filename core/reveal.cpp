@@ -26,12 +26,13 @@ std::string ColumnAnswerText(const Controls &controls, int column)
 }
 
 // The answer's caption; when the reveal stops with it, screen reader users
-// are told it once (not the captions of the steps before it).
+// are told it once (not the captions of the steps before it), where the
+// control table says its label is told.
 void ShowAnswer(Controls &controls, const std::string &answer, bool final)
 {
     const std::string_view caption = VisibleCaption(Label5, answer);
     controls.SetCaption(Label5, caption);
-    if (final)
+    if (final && Announces(Label5))
         controls.Announce(Label5, caption);
 }
 

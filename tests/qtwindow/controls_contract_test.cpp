@@ -1,6 +1,7 @@
 #include "controls_script.h"
 #include "core/control_layout.h"
 #include "qtwindow/widget_controls.h"
+#include "told_to_screen_readers.h"
 #include "window_fixture.h"
 
 #include <QComboBox>
@@ -34,6 +35,11 @@ public:
         return widget->textFormat() == Qt::PlainText ? widget->text().toStdString() : "(not plain text)";
     }
     int Items(const std::string &combo) const override { return Find<QComboBox>(combo)->count(); }
+    std::string Told(const std::string &control) const override
+    {
+        return told_.By(QString::fromStdString(control)).toStdString();
+    }
+    bool HearsTold() const override { return told_.Hears(); }
 
 private:
     template <typename T> const T *Find(const std::string &name) const
@@ -43,6 +49,7 @@ private:
         return widget;
     }
     const QWidget &window_;
+    ToldToScreenReaders told_;
 };
 
 TEST_F(WindowTest, TheWidgetsDoWhatThePageAndTheFakeDo)

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -31,6 +32,7 @@ void RunControlsScript(Controls &controls, const ControlsView &view)
     std::string textBefore;
     std::uint64_t versionBefore = 0;
     int number = 0;
+    int unheard = 0;
     for (std::string line; std::getline(script, line);) {
         ++number;
         if (line.empty() || line[0] == '#')
@@ -50,6 +52,8 @@ void RunControlsScript(Controls &controls, const ControlsView &view)
             textBefore = controls.Text(control);
             versionBefore = controls.TextVersion(control);
             controls.SetText(control, arg);
+        } else if (op == "announce") {
+            controls.Announce(control, arg);
         } else if (op == "appendItem") {
             itemsAtStart.try_emplace(control, view.Items(control));
             textBefore = controls.Text(control);
@@ -66,6 +70,11 @@ void RunControlsScript(Controls &controls, const ControlsView &view)
             EXPECT_EQ(controls.TextVersion(control) != versionBefore, arg == "1");
         } else if (op == "textKept") {
             EXPECT_EQ(controls.Text(control), textBefore);
+        } else if (op == "told") {
+            if (view.HearsTold())
+                EXPECT_EQ(view.Told(control), arg);
+            else
+                ++unheard;
         } else if (op == "items") {
             EXPECT_EQ(view.Items(control) - itemsAtStart[control], std::stoi(arg));
         } else {
@@ -73,6 +82,9 @@ void RunControlsScript(Controls &controls, const ControlsView &view)
         }
     }
     EXPECT_GT(number, 40) << "the script was cut short";
+    if (unheard > 0)
+        std::printf(
+            "[   NOTE   ] %d checks of what screen readers are told left out: accessibility is off here\n", unheard);
 }
 
 } // namespace zarvel::test

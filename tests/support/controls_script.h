@@ -18,6 +18,12 @@ public:
     virtual std::string Caption(const std::string &label) const = 0;
     // The number of items in the list.
     virtual int Items(const std::string &combo) const = 0;
+    // What screen readers have been told by `control` since the view was
+    // made, each announcement's text in turn, joined by " | ".
+    virtual std::string Told(const std::string &control) const = 0;
+    // Whether Told hears anything here: a window where accessibility is off
+    // tells screen readers nothing, and its told checks are left out.
+    virtual bool HearsTold() const = 0;
 };
 
 // Runs the script of control operations and checks in tests/data (its

@@ -1,7 +1,10 @@
 #include "fake_controls.h"
 
 #include "core/card_code.h"
+#include "core/control_layout.h"
 #include "core/control_names.h"
+
+#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -68,6 +71,8 @@ void FakeControls::AppendItem(std::string_view combo, std::string_view item)
 
 void FakeControls::Announce(std::string_view control, std::string_view text)
 {
+    if (!Announces(control))
+        ADD_FAILURE() << control << " announced «" << text << "», but its row is not marked announces";
     announcements.emplace_back(std::string(control) + "=" + std::string(text));
     log.push_back("announce " + announcements.back());
 }
