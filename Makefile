@@ -21,7 +21,7 @@ export CCACHE_NOHASHDIR := 1
 export CCACHE_SLOPPINESS := pch_defines,time_macros
 endif
 
-.PHONY: all deps program run test test-asan test-fuzz test-deb bench fuzz fuzz-build install uninstall clean deb web web-site web-test pristine-check
+.PHONY: all deps program run test test-asan test-fuzz test-deb bench fuzz fuzz-build install uninstall clean deb dist web web-site web-test pristine-check
 
 all: program
 
@@ -56,7 +56,7 @@ test-fuzz:
 	ctest --test-dir $(FUZZ_BUILD) --output-on-failure
 
 test-deb: deb
-	./tests/app/package_test.sh $(BUILD)/zarvel_$$(dpkg-parsechangelog -S Version)_$$(dpkg-architecture -qDEB_HOST_ARCH).deb
+	./tests/app/package_test.sh $(BUILD)/deb/zarvel_$$(dpkg-parsechangelog -S Version)_$$(dpkg-architecture -qDEB_HOST_ARCH).changes
 
 fuzz-build: deps
 	cmake --preset fuzz -B $(FUZZ_BUILD) -DZARVEL_FUZZ_SECONDS=$(FUZZ_SECONDS)
@@ -111,6 +111,18 @@ web-test-%:
 # The Debian package: build/zarvel_<version>_<arch>.deb.
 deb: deps
 	./scripts/build-deb $(BUILD)
+
+# The release's source, $(BUILD)/zarvel-<version>.tar.xz, with its sha256
+# beside it: the files of the last commit under zarvel-<version>/, in git's
+# sorted order, owned by root, stamped with the commit's time, modes 644 and
+# 755 whatever the user's git settings, and packed by xz on one thread, so
+# two runs give the same bytes. The version is project()'s.
+VERSION = $(shell sed -n 's/^project.zarvel VERSION \([^ ]*\).*/\1/p' CMakeLists.txt)
+dist:
+	mkdir -p $(BUILD)
+	git -c tar.umask=0022 archive --format=tar --prefix=zarvel-$(VERSION)/ -o $(BUILD)/zarvel-$(VERSION).tar HEAD
+	xz -T1 -f $(BUILD)/zarvel-$(VERSION).tar
+	cd $(BUILD) && sha256sum zarvel-$(VERSION).tar.xz >zarvel-$(VERSION).tar.xz.sha256
 
 # CI's run on a freshly debootstrapped Debian release, as root, then as an
 # ordinary user with sudo (about 30 minutes a release; not part of `make

@@ -5,6 +5,7 @@
 # without any display, and refuses an unknown option.
 set -eu
 build=$1
+version=$2
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
@@ -18,8 +19,8 @@ share/icons/hicolor/128x128/apps/$id.png
 share/icons/hicolor/256x256/apps/$id.png
 share/icons/hicolor/48x48/apps/$id.png
 share/icons/hicolor/scalable/apps/$id.svg
-share/man/man1/zarvel.1
-share/man/ru/man1/zarvel.1
+share/man/man6/zarvel.6
+share/man/ru/man6/zarvel.6
 share/metainfo/$id.metainfo.xml"
 actual=$(cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
 [ "$actual" = "$expected" ] || fail "installed files differ:
@@ -37,7 +38,7 @@ grep -q "<svg" "$prefix/share/icons/hicolor/scalable/apps/$id.svg" || fail "scal
 
 # No display at all: no DISPLAY, no WAYLAND_DISPLAY, no platform chosen.
 bare() { env -i PATH=/usr/bin:/bin HOME="$prefix" "$prefix/bin/zarvel" "$@"; }
-bare --version | grep -qx "zarvel 1.0.0" || fail "--version"
+bare --version | grep -qx "zarvel $version" || fail "--version"
 bare --help | grep -q "Использование: zarvel" || fail "--help"
 status=0
 bare --fortune 2>"$prefix/err" || status=$?
