@@ -8,8 +8,11 @@
 #   orca_reading_test.sh ZARVEL
 set -eu
 zarvel=$(realpath "$1")
+# Orca ends every other Orca of the same user on the machine as it starts,
+# so the tests that run it take turns.
 if [ "${ORCA_TEST_INNER:-}" != 1 ]; then
-    ORCA_TEST_INNER=1 exec "$(dirname "$0")/on_accessibility_bus.sh" "$0" "$zarvel"
+    ORCA_TEST_INNER=1 exec flock "${TMPDIR:-/tmp}/zarvel-orca.lock" \
+        "$(dirname "$0")/on_accessibility_bus.sh" "$0" "$zarvel"
 fi
 
 work=$(mktemp -d)
@@ -27,6 +30,12 @@ sleep 3
 
 marked "$zarvel" >"$work/zarvel.out" 2>&1 &
 window=$(xdotool search --sync --onlyvisible --name '^Zarvel$' | head -n 1)
+# The window manager may still be starting on a busy machine: until it
+# manages the screen, it refuses to activate a window.
+for _ in $(seq 100); do
+    xdotool windowactivate --sync "$window" 2>/dev/null && break
+    sleep 0.2
+done
 xdotool windowactivate --sync "$window"
 sleep 2
 keys() { xdotool key --delay 400 "$@"; sleep 0.5; }
