@@ -39,7 +39,7 @@ public:
     {
         return told_.By(QString::fromStdString(control)).toStdString();
     }
-    bool HearsTold() const override { return told_.Hears(); }
+    bool HearsTold() const override { return ToldToScreenReaders::Hears(); }
 
 private:
     template <typename T> const T *Find(const std::string &name) const

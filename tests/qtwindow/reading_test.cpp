@@ -63,7 +63,7 @@ protected:
 TEST_F(TwoScriptedReadings, TheAnswerIsToldToScreenReadersOnceWhenTheRevealStops)
 {
     ToldToScreenReaders told;
-    if (!told.Hears())
+    if (!ToldToScreenReaders::Hears())
         GTEST_SKIP() << "accessibility is off on this platform: the run on the accessibility bus hears the window";
     Trigger("Король_крести_богатый");
     for (int reading = 0; reading < 2; ++reading) {

@@ -25,7 +25,7 @@ public:
     // where accessibility is on (a platform without it sends no event). On
     // the accessibility bus (on_accessibility_bus.sh) it must, and a window
     // that does not is a test failure.
-    bool Hears() const;
+    static bool Hears();
 
     QStringList told;
 
