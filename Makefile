@@ -44,7 +44,7 @@ run: program
 test: program
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 	$(MAKE) -j2 -Otarget test-asan test-fuzz
-	$(MAKE) -j2 -Otarget web-test test-deb PATH_ONLY="firefox webkit"
+	$(MAKE) -j2 -Otarget web-test test-deb PATH_ONLY="firefox webkit" ORCA_PAGE=
 
 test-asan: deps
 	cmake --preset asan -B $(ASAN_BUILD)
@@ -99,6 +99,9 @@ web-test: web-site
 # that in Firefox and WebKit, where every test would take it past its time
 # on two cores. A run that passes fewer tests than it meant to fails.
 PATH_ONLY ?=
+# Then the page with Orca reading it in the engine's browser
+# (tests/web/orca_page_test.sh), in `make web-test` only for now.
+ORCA_PAGE ?= yes
 web-test-webkit: UNDER = xvfb-run -a -s "-screen 0 1280x1024x24"
 web-test-%:
 	@echo "The web tests in $*$(if $(filter $*,$(PATH_ONLY)), (the user's path only)):"
@@ -107,6 +110,7 @@ web-test-%:
 		ZARVEL_TALLY=$(CURDIR)/$(BUILD)/web-tally-$* ZARVEL_SITE=$(CURDIR)/$(BUILD)/web \
 		ZARVEL_PLACES=$(CURDIR)/tests/data/control_places.tsv $(UNDER) node --test --test-concurrency=1
 	node tests/web/tally.mjs $(BUILD)/web-tally-$*
+	$(if $(ORCA_PAGE),ZARVEL_SITE=$(CURDIR)/$(BUILD)/web tests/web/orca_page_test.sh $*)
 
 # The Debian package: build/zarvel_<version>_<arch>.deb.
 deb: deps

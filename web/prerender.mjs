@@ -66,10 +66,11 @@ function control(row) {
         case Kind.Label: {
             // What the label shows changes with every card laid; screen
             // readers hear only what the core announces, through a region
-            // of its own beside it.
+            // of its own beside it: live, but no status bar, which screen
+            // readers name when the page loads, empty as it is.
             const label = tag("div", { ...common, class: "label" }, escape(row.text));
             if (!row.announces) return label;
-            return label + tag("div", { id: newsOf(row.name), class: "news", role: "status", "aria-live": "polite" });
+            return label + tag("div", { id: newsOf(row.name), class: "news", "aria-live": "polite" });
         }
         case Kind.TextBox:
             return `<input${attributes({

@@ -19,7 +19,8 @@ test("the page's elements do what the window's widgets and the fake do", async (
         (lines, regions) => {
             const controls = window.zarvel.controls;
             // What screen readers are told: each text put into a control's live
-            // region, read off the region's changes.
+            // region, read off the region's changes, without the blanks around
+            // it, which they leave unsaid.
             const heard = Object.fromEntries(Object.keys(regions).map((c) => [c, []]));
             const owner = new Map();
             const listener = new MutationObserver(() => {});
@@ -30,7 +31,10 @@ test("the page's elements do what the window's widgets and the fake do", async (
             }
             const told = (c) => {
                 for (const record of listener.takeRecords()) {
-                    const said = [...record.addedNodes].map((n) => n.textContent).join("");
+                    const said = [...record.addedNodes]
+                        .map((n) => n.textContent)
+                        .join("")
+                        .trim();
                     if (said !== "") heard[owner.get(record.target)].push(said);
                 }
                 return heard[c].join(" | ");

@@ -28,13 +28,19 @@ const Cannot = {
         narrowWindow:
             `MiniBrowser's windows are at least ${narrowestWindow} px wide: ` +
             "a narrower screen is a frame of its size in a wider window",
+        liveRegions:
+            "WebKitGTK reports no change of a live region's text to screen readers (AT-SPI), " +
+            "and Orca's script for WebKitGTK hears no live region: Orca cannot tell the answer",
     },
 };
 if (!Cannot[engine]) throw new Error(`ZARVEL_ENGINE=${engine}: not one of ${Object.keys(Cannot).join(", ")}`);
 
+// Why the engine cannot do `what`; undefined when it can.
+export const cannot = (what) => Cannot[engine][what];
+
 // Skips test `t`, saying why, when the engine cannot do `what`.
 export function skipUnless(t, what) {
-    const why = Cannot[engine][what];
+    const why = cannot(what);
     if (why) t.skip(`${engine}: ${why}`);
     return Boolean(why);
 }
@@ -47,7 +53,7 @@ export const fieldLimit = engine === "webkit" ? 524288 : Infinity;
 // so in the output, once.
 const said = new WeakMap();
 export function can(t, what) {
-    const why = Cannot[engine][what];
+    const why = cannot(what);
     if (why && !said.get(t)?.has(what)) {
         t.diagnostic(`${engine}: ${why}`);
         said.set(t, new Set(said.get(t)).add(what));
@@ -74,16 +80,23 @@ const FirefoxPhone = {
 };
 
 // The engine's browser; `phone`: as on a phone, where the engine's driver
-// can make it so without touch emulation.
-export function launch({ phone = false } = {}) {
+// can make it so without touch emulation; `screenReader`: in a window of
+// the display, its accessibility tree on the session's accessibility bus
+// for a screen reader (WebKit's MiniBrowser always has both).
+export function launch({ phone = false, screenReader = false } = {}) {
     if (engine === "webkit") return launchWebKit();
     if (engine === "firefox")
         return puppeteer.launch({
             browser: "firefox",
             executablePath: "/usr/bin/firefox-esr",
             extraPrefsFirefox: phone ? FirefoxPhone : {},
+            headless: !screenReader,
         });
-    return puppeteer.launch({ executablePath: "/usr/bin/chromium", args: ChromiumFlags });
+    return puppeteer.launch({
+        executablePath: "/usr/bin/chromium",
+        args: screenReader ? [...ChromiumFlags, "--force-renderer-accessibility"] : ChromiumFlags,
+        headless: !screenReader,
+    });
 }
 
 // The page's size, its pixel ratio where the engine sets one and a touch

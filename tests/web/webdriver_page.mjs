@@ -4,7 +4,7 @@
 // window at a time: each page makes its window the current one before
 // every command. A first window stays open and empty, since closing a
 // session's last window ends the session.
-import { spawn } from "node:child_process";
+import { execFileSync, spawn } from "node:child_process";
 import { existsSync, readdirSync } from "node:fs";
 import { createServer } from "node:net";
 import { Builder, By, Capabilities, Key } from "selenium-webdriver";
@@ -188,6 +188,14 @@ class WebDriverPage {
 
     async title() {
         return (await this.use()).getTitle();
+    }
+
+    // The page's window made the display's active one, which WebDriver
+    // leaves to the window manager: each page has a window of its own,
+    // opened behind the first, and a screen reader hears the active window.
+    async bringToFront() {
+        const title = await this.title();
+        execFileSync("xdotool", ["search", "--sync", "--onlyvisible", "--name", title, "windowactivate", "--sync"]);
     }
 
     // The window's inner size, waited for: under load the page takes its

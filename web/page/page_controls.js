@@ -141,10 +141,14 @@ export class PageControls {
         if (this.element(name) === this.combo.element) this.combo.append(item);
     }
 
-    // A new text node each time, so that the same answer twice is read
-    // out twice, and once only.
+    // Read out once. News equal to the news before is none to Chromium,
+    // which reports no change of the region, nor to Orca, which drops a
+    // repeat of the last news it was given: so the same news twice (the
+    // same answer) goes between no-break spaces the second time, which no
+    // screen reader speaks.
     announce(name, text) {
-        document.getElementById(newsOf(name)).replaceChildren(document.createTextNode(text));
+        const region = document.getElementById(newsOf(name));
+        region.textContent = region.textContent === text ? `\u00a0${text}\u00a0` : text;
     }
 
     // The picture at its own size, sharp on any screen: 1× and 2× files.
