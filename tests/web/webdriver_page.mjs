@@ -135,8 +135,19 @@ class WebDriverPage {
         return (await this.use()).findElement(By.css(selector));
     }
 
+    // Once the element can take a click, as a person clicks what is drawn:
+    // WebKit's driver may find an element just shown not yet interactable.
     async click(selector) {
-        await (await this.element(selector)).click();
+        const clicked = async () => {
+            try {
+                await (await this.element(selector)).click();
+                return true;
+            } catch (error) {
+                if (error.name === "ElementNotInteractableError") return false;
+                throw error;
+            }
+        };
+        await (await this.use()).wait(clicked, 5000, `${selector} never took a click in 5 s`);
     }
 
     async tap(selector) {
