@@ -3,8 +3,10 @@
 # F10 and the arrows pick a figure, «Назначить имена», four names typed,
 # «Ок», a question, «Раскинуть». Orca's own record of what it speaks (its
 # debug file's SPEECH OUTPUT lines) must hold the answer once, and no
-# answer of the cards laid before it. Runs on the accessibility bus of its
-# own (on_accessibility_bus.sh), with a small window manager.
+# answer of the cards laid before it. The names typed are saved when the
+# session ends the program and read back at its next start. Runs on the
+# accessibility bus of its own (on_accessibility_bus.sh), with a small
+# window manager.
 #   orca_reading_test.sh ZARVEL
 set -eu
 zarvel=$(realpath "$1")
@@ -20,6 +22,8 @@ export HOME="$work/home" XDG_CONFIG_HOME="$work/config"
 mkdir -p "$HOME" "$XDG_CONFIG_HOME"
 # shellcheck source=tests/app/marked.sh
 . "$(dirname "$0")/marked.sh"
+# shellcheck source=tests/app/ready.sh
+. "$(dirname "$0")/ready.sh"
 trap 'end_marked >/dev/null || true; rm -rf "$work"' EXIT
 marked openbox >/dev/null 2>&1 &
 log="$work/orca.log"
@@ -28,7 +32,9 @@ marked orca --replace --disable braille --debug-file="$log" >/dev/null 2>&1 &
 # cannot tell when).
 sleep 3
 
-marked "$zarvel" >"$work/zarvel.out" 2>&1 &
+# Marked through env, which becomes the program: $! is the program's pid.
+env "$mark" "$zarvel" >"$work/zarvel.out" 2>&1 &
+pid=$!
 window=$(xdotool search --sync --onlyvisible --name '^Zarvel$' | head -n 1)
 # The window manager may still be starting on a busy machine: until it
 # manages the screen, it refuses to activate a window.
@@ -65,6 +71,7 @@ for _ in $(seq 60); do
     keys Tab
 done
 after=$(echoed)
+terminate "$pid" || saved=no
 left=$(end_marked || true)
 grep -o "SPEECH OUTPUT: '.*'" "$log" >"$work/spoken" || true
 [ -z "${ORCA_TEST_LOG:-}" ] || cp "$log" "$ORCA_TEST_LOG"
@@ -92,4 +99,23 @@ case $answer in
 *-Anna | *-Boris | *-Vera | *-Gleb | *-Незнакомец\(ка\) | *-Не\ выпало) ;;
 *) echo "FAIL: spoken «$answer» is no answer"; echo "0 passed, 1 failed"; exit 1 ;;
 esac
-echo "the answer «$answer» was spoken once; 1 passed, 0 failed"
+echo "the answer «$answer» was spoken once"
+
+# The names, saved at the session's end (SIGTERM) in the file's own
+# encoding and line ends; at the next start they are read back, so ending
+# that run saves them again unchanged.
+names="$XDG_CONFIG_HOME/zarvel/Zarvel.TXT"
+expected=$(printf 'Anna\r\nBoris\r\nVera\r\nGleb\r\n' | od -An -tx1)
+for run in reading next; do
+    if [ "${saved:-}" = no ] || [ "$(od -An -tx1 "$names" 2>/dev/null)" != "$expected" ]; then
+        echo "FAIL: after the $run run the names file holds: $(od -c "$names" 2>&1)"
+        echo "0 passed, 1 failed"
+        exit 1
+    fi
+    [ "$run" = next ] && break
+    QT_QPA_PLATFORM=offscreen env "$mark" "$zarvel" 2>/dev/null &
+    pid=$!
+    { ready "$pid" "$zarvel" && terminate "$pid"; } || saved=no
+done
+end_marked
+echo "the names were saved and read back; 1 passed, 0 failed"

@@ -13,12 +13,7 @@ run_and_terminate() {
     "$program" 2>/dev/null &
     pid=$!
     ready "$pid" "$program" || return 1
-    kill -TERM "$pid"
-    for _ in $(seq 50); do
-        kill -0 "$pid" 2>/dev/null || { wait "$pid"; return; }
-        sleep 0.1
-    done
-    return 1
+    terminate "$pid"
 }
 
 # 1. A first run without typing: SIGTERM saves the four initial texts.
