@@ -2,10 +2,10 @@
 # The Debian source and binary packages, given by their .changes: lintian
 # says nothing of them, not even its pedantic and informational tags; the
 # program's package holds exactly the program's files, and what it unpacks
-# runs and reads: the program's --version and its manual pages, whose
-# options are those of --help.
+# passes the package's own tests (debian/tests), as installed it would.
 set -eu
-changes=$1
+changes=$(realpath "$1")
+cd "$(dirname "$0")/../.."
 deb=${changes%.changes}.deb
 dsc=${changes%_*}.dsc
 work=$(mktemp -d)
@@ -45,11 +45,9 @@ dpkg-deb -x "$deb" "$work/root"
 entry="$work/root/usr/share/applications/$id.desktop"
 grep -qx "Exec=/usr/games/zarvel" "$entry" || fail "the desktop entry does not name /usr/games/zarvel"
 desktop-file-validate "$entry" || fail "desktop entry"
-"$work/root/usr/games/zarvel" --version | grep -qx "zarvel $(dpkg-deb -f "$deb" Version)" || fail "--version"
-help=$("$work/root/usr/games/zarvel" --help | grep -o -- '--[a-z]*' | sort)
-for page in man6/zarvel.6.gz ru/man6/zarvel.6.gz; do
-    text=$(MANWIDTH=80 man -l "$work/root/usr/share/man/$page" 2>/dev/null) || fail "man -l $page"
-    documented=$(printf '%s\n' "$text" | grep -o -- '--[a-z]*' | sort -u)
-    [ "$documented" = "$help" ] || fail "$page documents $documented, --help offers $help"
+[ "$(dpkg-deb -f "$deb" Version)" = "$(dpkg-parsechangelog -S Version)" ] || fail "the package is not this tree's"
+# The package's own tests (debian/tests), run on what it unpacks.
+for test in $(sed -n 's/^Tests: //p' debian/tests/control); do
+    ZARVEL_ROOT="$work/root" "debian/tests/$test" || fail "the package's test $test"
 done
 echo "1 passed, 0 failed"
