@@ -21,7 +21,7 @@ export CCACHE_NOHASHDIR := 1
 export CCACHE_SLOPPINESS := pch_defines,time_macros
 endif
 
-.PHONY: all deps program run test test-asan test-fuzz test-deb bench fuzz fuzz-build install uninstall clean deb dist web web-site web-test pristine-check
+.PHONY: all deps program run test test-asan test-fuzz test-deb bench fuzz fuzz-build install uninstall clean deb debian-qa dist web web-site web-test pristine-check
 
 all: program
 
@@ -55,6 +55,9 @@ test-fuzz:
 	$(MAKE) fuzz-build FUZZ_SECONDS=30
 	ctest --test-dir $(FUZZ_BUILD) --output-on-failure
 
+# `make test` has just run every test: its package is built without them.
+test-deb: export DEB_BUILD_OPTIONS = nocheck
+test-deb: export DEB_BUILD_PROFILES = nocheck
 test-deb: deb
 	./tests/app/package_test.sh $(BUILD)/deb/zarvel_$$(dpkg-parsechangelog -S Version)_$$(dpkg-architecture -qDEB_HOST_ARCH).changes
 
@@ -133,6 +136,12 @@ dist:
 # test`): SUITE=trixie (or bookworm, forky) for one release.
 # WARM=1: and `make test` once more from a fresh clone with warm caches.
 SUITE ?= bookworm trixie
+# Debian's checks of the package as a maintainer runs them (scripts/debian-qa):
+# it installs the package, so it runs on a system made for it, as
+# pristine-check's.
+debian-qa:
+	./scripts/debian-qa $(BUILD)
+
 pristine-check:
 	for suite in $(SUITE); do ./scripts/pristine-check --user $(if $(WARM),--warm) $$suite || exit 1; done
 
