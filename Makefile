@@ -131,17 +131,17 @@ dist:
 	xz -T1 -f $(BUILD)/zarvel-$(VERSION).tar
 	cd $(BUILD) && sha256sum zarvel-$(VERSION).tar.xz >zarvel-$(VERSION).tar.xz.sha256
 
-# CI's run on a freshly debootstrapped Debian release, as root, then as an
-# ordinary user with sudo (about 30 minutes a release; not part of `make
-# test`): SUITE=trixie (or bookworm, forky) for one release.
-# WARM=1: and `make test` once more from a fresh clone with warm caches.
-SUITE ?= bookworm trixie
 # Debian's checks of the package as a maintainer runs them (scripts/debian-qa):
 # it installs the package, so it runs on a system made for it, as
 # pristine-check's.
 debian-qa:
 	./scripts/debian-qa $(BUILD)
 
+# CI's run on a freshly debootstrapped Debian release, as root, then as an
+# ordinary user with sudo (about 30 minutes a release; not part of `make
+# test`): SUITE=trixie (or bookworm, forky) for one release.
+# WARM=1: and `make test` once more from a fresh clone with warm caches.
+SUITE ?= bookworm trixie
 pristine-check:
 	for suite in $(SUITE); do ./scripts/pristine-check --user $(if $(WARM),--warm) $$suite || exit 1; done
 
