@@ -3,9 +3,10 @@
 // median of N cold loads (3 unless told; a new Chromium with an empty profile
 // each: no cache, no service worker) of the performance, accessibility, best
 // practices and SEO scores, and of the first and largest contentful paints,
-// the total blocking time, the layout shift and the speed index; then what
-// the last load of each profile found wanting outside performance, and which
-// element was the largest contentful paint.
+// the total blocking time, the layout shift and the speed index, and each
+// load's figures for their spread; then what the last load of each profile
+// found wanting outside performance, and which element was the largest
+// contentful paint.
 // Run after `make web-site`:
 //   (cd tests/web && npm ci) && (cd bench && npm ci) && node bench/lighthouse.mjs build/web
 import { launch } from "chrome-launcher";
@@ -62,13 +63,18 @@ const cell = (text, width) => String(text).padStart(width);
 const widths = columns.map(([, title]) => Math.max(title.length, 7));
 console.log(`medians of ${runs} cold loads of ${site.url}`);
 console.log(["profile ", ...columns.map(([, title], i) => cell(title, widths[i]))].join("  "));
+const value = (report, id) =>
+    Categories.includes(id) ? report.categories[id].score * 100 : report.audits[id].numericValue;
+const shown = (id, v) => (id === "cumulative-layout-shift" ? v.toFixed(3) : v.toFixed(0));
 for (const [name, reports] of results) {
-    const values = columns.map(([id], i) => {
-        const category = Categories.includes(id);
-        const m = median(reports.map((r) => (category ? r.categories[id].score * 100 : r.audits[id].numericValue)));
-        return cell(category || id !== "cumulative-layout-shift" ? m.toFixed(0) : m.toFixed(3), widths[i]);
-    });
+    const values = columns.map(([id], i) => cell(shown(id, median(reports.map((r) => value(r, id)))), widths[i]));
     console.log([name.padEnd(8), ...values].join("  "));
+}
+// The spread: every load's figure, in the order of the loads.
+for (const [name, reports] of results) {
+    console.log(`\n${name}, each load:`);
+    for (const [id, title] of columns)
+        console.log(`  ${title.padEnd(12)}${reports.map((r) => shown(id, value(r, id))).join("  ")}`);
 }
 
 for (const [name, reports] of results) {

@@ -1,11 +1,13 @@
 // Starts the page, or says why it cannot start and what to do: opened from
 // a file, a browser without modules or WebAssembly, a file the host does
 // not find or serves with the wrong type. A classic script, so that it runs
-// where modules do not. The build fills in the files that the page loads.
+// where modules do not. The build writes it into the page, with the files
+// that the page loads and the folder they are in: nothing but the page
+// itself is fetched before the window is drawn.
 "use strict";
 (() => {
     const files = __FILES__;
-    const here = document.currentScript.src;
+    const here = new URL("__BUILD__/", location.href);
     const say = (text) => {
         const failure = document.getElementById("failure");
         failure.textContent = text;
@@ -63,9 +65,9 @@
     app.src = new URL("app.js", here).href;
     app.addEventListener("error", failed);
     // The window is in the page itself: it is drawn first, and the scripts
-    // are asked for once it is on the screen (at once in a hidden tab,
-    // which draws nothing).
+    // are asked for once it is on the screen, a frame later (at once in a
+    // hidden tab, which draws nothing).
     const load = () => document.head.append(app);
     if (document.visibilityState === "hidden") load();
-    else requestAnimationFrame(() => setTimeout(load));
+    else requestAnimationFrame(() => requestAnimationFrame(() => setTimeout(load)));
 })();
