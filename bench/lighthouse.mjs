@@ -74,7 +74,7 @@ for (const [name, reports] of results) {
 for (const [name, reports] of results) {
     console.log(`\n${name}, each load:`);
     for (const [id, title] of columns)
-        console.log(`  ${title.padEnd(12)}${reports.map((r) => shown(id, value(r, id))).join("  ")}`);
+        console.log(`  ${title.padEnd(14)}${reports.map((r) => shown(id, value(r, id))).join("  ")}`);
 }
 
 for (const [name, reports] of results) {

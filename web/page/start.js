@@ -65,9 +65,20 @@
     app.src = new URL("app.js", here).href;
     app.addEventListener("error", failed);
     // The window is in the page itself: it is drawn first, and the scripts
-    // are asked for once it is on the screen, a frame later (at once in a
-    // hidden tab, which draws nothing).
-    const load = () => document.head.append(app);
+    // are asked for once the browser says it is on the screen. A frame may
+    // be run before anything is shown, so frames are counted only where
+    // the browser does not tell; a hidden tab, which draws nothing, loads
+    // at once, and no page waits more than a second.
+    const load = () => {
+        if (!app.isConnected) document.head.append(app);
+    };
     if (document.visibilityState === "hidden") load();
-    else requestAnimationFrame(() => requestAnimationFrame(() => setTimeout(load)));
+    else if (PerformanceObserver.supportedEntryTypes?.includes("paint")) {
+        new PerformanceObserver((list, observer) => {
+            if (list.getEntriesByName("first-contentful-paint").length === 0) return;
+            observer.disconnect();
+            setTimeout(load);
+        }).observe({ type: "paint", buffered: true });
+        setTimeout(load, 1000);
+    } else requestAnimationFrame(() => requestAnimationFrame(() => setTimeout(load)));
 })();
