@@ -179,6 +179,30 @@ test("a page that cannot start says why in Russian", async (t) => {
     await site.stop();
 });
 
+// On a slow line every file asked for before the window is drawn holds
+// the drawing back: the page alone draws it. The tab's icons are the
+// browser's to fetch when it likes (without them it asks for one of its own).
+test("the window is drawn before the page asks for any file of its own", async (t) => {
+    const { page } = await visit(t);
+    const { paint, fetched } = await page.evaluate(() => {
+        const icons = [...document.querySelectorAll('link[rel~="icon"], link[rel="apple-touch-icon"]')];
+        return {
+            paint: performance.getEntriesByName("first-contentful-paint")[0]?.startTime,
+            fetched: performance
+                .getEntriesByType("resource")
+                .filter((e) => !icons.some((icon) => icon.href === e.name))
+                .map((e) => [e.name, e.startTime]),
+        };
+    });
+    assert.notEqual(paint, undefined, "the browser tells when it first drew the page");
+    assert.deepEqual(
+        fetched.filter(([, start]) => start < paint),
+        [],
+        `asked for before the first paint, at ${paint} ms`,
+    );
+    assert.ok(fetched.some(([name]) => name.endsWith("/app.js")));
+});
+
 test("two tabs: a name changed in one reaches the other, and neither writes back an older name", async (t) => {
     const site = await serve(root);
     t.after(() => site.stop());

@@ -69,8 +69,13 @@
     // be run before anything is shown, so frames are counted only where
     // the browser does not tell; a hidden tab, which draws nothing, loads
     // at once, and no page waits more than a second.
+    // The manifest too: a browser asks for it as soon as it sees it.
+    const manifest = Object.assign(document.createElement("link"), {
+        rel: "manifest",
+        href: new URL("manifest.webmanifest", here).href,
+    });
     const load = () => {
-        if (!app.isConnected) document.head.append(app);
+        if (!app.isConnected) document.head.append(manifest, app);
     };
     if (document.visibilityState === "hidden") load();
     else if (PerformanceObserver.supportedEntryTypes?.includes("paint")) {
