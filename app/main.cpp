@@ -5,6 +5,7 @@
 #include "qtwindow/picture_accessibility.h"
 #include "qtwindow/qt_translation.h"
 #include "qtwindow/termination_signals.h"
+#include "storage/files.h"
 #include "storage/names_file.h"
 
 #include <QAccessible>
@@ -42,8 +43,9 @@ int main(int argc, char *argv[])
 
     zarvel::ClockRandomSource random;
     zarvel::MainWindow *shown = nullptr;
-    zarvel::NamesFile namesFile(zarvel::NamesFile::DefaultPath(),
-        [&shown](const QString &message) { QMessageBox::critical(shown, shown->windowTitle(), message); });
+    zarvel::NamesFile namesFile(zarvel::DefaultNamesPath(), [&shown](const std::string &message) {
+        QMessageBox::critical(shown, shown->windowTitle(), QString::fromStdString(message));
+    });
     zarvel::MainWindow window(random, namesFile);
     shown = &window;
     zarvel::TerminationSignals termination;

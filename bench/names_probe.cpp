@@ -56,7 +56,7 @@ int main(int argc, char *argv[])
     const bool longest = argc > 1 && QByteArray(argv[1]) == "longest";
     const qsizetype length = longest ? static_cast<qsizetype>(zarvel::MaxNameLength) : 4;
     QTemporaryDir home;
-    zarvel::NamesFile namesFile(home.filePath(QStringLiteral("Zarvel.TXT")));
+    zarvel::NamesFile namesFile(home.filePath(QStringLiteral("Zarvel.TXT")).toStdString());
     const std::string name = QString(length, QChar(0x0416)).toStdString(); // Ж
     namesFile.Write({name, name, name, name});
     zarvel::replay::ScriptedRandom random({});

@@ -76,7 +76,7 @@ int main(int argc, char *argv[])
     // Slot 1 holds the seven of hearts, the others the six: the queen of
     // hearts is never dealt, so all 31 cards are laid.
     zarvel::replay::ScriptedRandom random(zarvel::replay::LayoutDraws(2, {1}));
-    zarvel::NamesFile namesFile(home.filePath(QStringLiteral("Zarvel.TXT")));
+    zarvel::NamesFile namesFile(home.filePath(QStringLiteral("Zarvel.TXT")).toStdString());
     std::unique_ptr<QMainWindow> window;
     if (baseline) {
         window = std::make_unique<QMainWindow>();

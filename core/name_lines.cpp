@@ -1,5 +1,7 @@
 #include "name_lines.h"
 
+#include "utf8.h"
+
 #include <algorithm>
 
 namespace zarvel {
@@ -28,25 +30,15 @@ LinesRead SplitNameLines(std::string_view bytes, bool complete)
     return lines;
 }
 
-namespace {
-
-std::string Utf8Of(char32_t c)
-{
-    if (c < 0x80)
-        return {static_cast<char>(c)};
-    if (c < 0x800)
-        return {static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F))};
-    return {static_cast<char>(0xE0 | (c >> 12)), static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
-        static_cast<char>(0x80 | (c & 0x3F))};
-}
-
-} // namespace
-
 const std::array<std::string, LineBreaks.size()> &LineBreakForms()
 {
     static const auto Forms = [] {
         std::array<std::string, LineBreaks.size()> forms;
-        std::transform(LineBreaks.begin(), LineBreaks.end(), forms.begin(), Utf8Of);
+        std::transform(LineBreaks.begin(), LineBreaks.end(), forms.begin(), [](char32_t c) {
+            std::string form;
+            AppendUtf8(form, c);
+            return form;
+        });
         return forms;
     }();
     return Forms;

@@ -25,8 +25,8 @@ class WindowTest : public ::testing::Test {
 public:
     explicit WindowTest(std::deque<int> draws = {})
         : random(std::move(draws))
-        , namesFile(
-              folder.filePath(QStringLiteral("Zarvel.TXT")), [this](const QString &message) { failures << message; })
+        , namesFile(folder.filePath(QStringLiteral("Zarvel.TXT")).toStdString(),
+              [this](const std::string &message) { failures << QString::fromStdString(message); })
         , window(random, namesFile)
     {
         window.show();

@@ -1,8 +1,12 @@
+#include "core/names_file_format.h"
+#include "storage/files.h"
 #include "storage/names_file.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -18,6 +22,7 @@ const QByteArray Ima = "\xC8\xEC\xFF"; // "Имя" in Windows-1251
 class NamesFileTest : public ::testing::Test {
 protected:
     QString Path() const { return folder.filePath(QStringLiteral("zarvel/Zarvel.TXT")); }
+    std::string File() const { return Path().toStdString(); }
     void Put(const QByteArray &bytes) const
     {
         QDir().mkpath(folder.filePath(QStringLiteral("zarvel")));
@@ -35,12 +40,12 @@ protected:
 
 TEST_F(NamesFileTest, LivesInTheConfigurationFolder)
 {
-    EXPECT_EQ(NamesFile::DefaultPath(), qEnvironmentVariable("XDG_CONFIG_HOME") + "/zarvel/Zarvel.TXT");
+    EXPECT_EQ(DefaultNamesPath(), qEnvironmentVariable("XDG_CONFIG_HOME").toStdString() + "/zarvel/Zarvel.TXT");
 }
 
 TEST_F(NamesFileTest, TheFirstRunWritesTheInitialTextsAndCreatesTheFolderOwnerOnly)
 {
-    const NamesFile file(Path());
+    const NamesFile file(File());
     EXPECT_TRUE(file.Read().empty());
     EXPECT_EQ(file.Write({"Имя", "Имя", "Имя", "Имя"}), "");
     EXPECT_EQ(Bytes(), Ima + "\r\n" + Ima + "\r\n" + Ima + "\r\n" + Ima + "\r\n");
@@ -65,7 +70,7 @@ class NamesInAnyAlphabet : public NamesFileTest, public ::testing::WithParamInte
 // it cannot hold turns the whole file into UTF-8 with its mark.
 TEST_P(NamesInAnyAlphabet, SurviveAWriteAndARead)
 {
-    const NamesFile file(Path());
+    const NamesFile file(File());
     EXPECT_EQ(file.Write(GetParam().names), "");
     EXPECT_TRUE(Bytes().startsWith(GetParam().start)) << Bytes().left(16).toHex().toStdString();
     const LinesRead read = file.Read();
@@ -86,7 +91,7 @@ TEST_F(NamesFileTest, AnExistingFileKeepsItsPermissions)
 {
     Put("a\r\nb\r\nc\r\nd\r\n");
     ::chmod(QFile::encodeName(Path()).constData(), 0640);
-    EXPECT_EQ(NamesFile(Path()).Write({"1", "2", "3", "4"}), "");
+    EXPECT_EQ(NamesFile(File()).Write({"1", "2", "3", "4"}), "");
     EXPECT_EQ(Bytes(), "1\r\n2\r\n3\r\n4\r\n");
     struct stat status = {};
     ::stat(QFile::encodeName(Path()).constData(), &status);
@@ -107,10 +112,10 @@ class NamesFileRead : public NamesFileTest, public ::testing::WithParamInterface
 TEST_P(NamesFileRead, FollowsTheReadingRules)
 {
     Put(GetParam().bytes);
-    EXPECT_EQ(NamesFile(Path()).Read(), GetParam().names);
+    EXPECT_EQ(NamesFile(File()).Read(), GetParam().names);
 }
 
-const QByteArray Long(NamesFile::ReadLimit, 'x');
+const QByteArray Long(static_cast<qsizetype>(NamesFileReadLimit), 'x');
 
 INSTANTIATE_TEST_SUITE_P(Files, NamesFileRead,
     ::testing::Values(ReadCase{"FourLines", Ima + "\r\nb\r\nc\r\nd\r\n", LinesRead{"Имя", "b", "c", "d"}},
@@ -137,8 +142,8 @@ TEST_F(NamesFileTest, FourNamesOfTheLongestLengthAreReadBackWhole)
     NameLines names;
     for (std::size_t i = 0; i < names.size(); ++i)
         names[i] = letters[i].repeated(static_cast<qsizetype>(MaxNameLength) / letters[i].size()).toStdString();
-    NamesFile file(Path());
-    ASSERT_EQ(file.Write(names), QString());
+    NamesFile file(File());
+    ASSERT_EQ(file.Write(names), "");
     const LinesRead read = file.Read();
     ASSERT_EQ(read.size(), 4u);
     EXPECT_EQ(read[0], names[0]);
@@ -155,16 +160,53 @@ TEST_F(NamesFileTest, AFifoAFolderOrADeviceCountsAsUnreadableAtOnce)
     clock.start();
 
     ASSERT_EQ(::mkfifo(path.constData(), 0600), 0);
-    EXPECT_TRUE(NamesFile(Path()).Read().empty());
+    EXPECT_TRUE(NamesFile(File()).Read().empty());
     ::unlink(path.constData());
 
     QDir().mkpath(Path());
-    EXPECT_TRUE(NamesFile(Path()).Read().empty());
+    EXPECT_TRUE(NamesFile(File()).Read().empty());
     QDir().rmdir(Path());
 
     ASSERT_EQ(::symlink("/dev/zero", path.constData()), 0);
-    EXPECT_TRUE(NamesFile(Path()).Read().empty());
+    EXPECT_TRUE(NamesFile(File()).Read().empty());
     EXPECT_LT(clock.elapsed(), 1000);
+}
+
+// The program's own table of the code page reads and writes every byte as
+// the system's codec does, so files written by older versions read alike.
+TEST(Windows1251, EveryByteReadsAndWritesAsTheSystemCodecHasIt)
+{
+    for (int byte = 0x20; byte <= 0xFF; ++byte) {
+        const QByteArray line(1, static_cast<char>(byte));
+        const QString character = QStringDecoder("windows-1251", QStringConverter::Flag::Stateless).decode(line);
+        const std::string file = line.toStdString() + "\r\n\r\n\r\n\r\n";
+        EXPECT_EQ(DecodeNamesFile(file), (LinesRead{character.toStdString(), "", "", ""})) << byte;
+        EXPECT_EQ(EncodeNamesFile({character.toStdString(), "", "", ""}), file) << byte;
+    }
+}
+
+// Where an older version kept the names: read while the file of this one is
+// missing, in the order given, and never written.
+TEST_F(NamesFileTest, OlderFilesAreReadUntilTheNamesAreSavedAndNeverChanged)
+{
+    const std::string first = folder.filePath("older1.TXT").toStdString();
+    const std::string second = folder.filePath("older2.TXT").toStdString();
+    const auto put = [](const std::string &path, const QByteArray &bytes) {
+        QFile file(QString::fromStdString(path));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    put(second, Ima + "\r\nb\r\nc\r\nd\r\n");
+    NamesFile file(File(), {}, {first, second});
+    EXPECT_EQ(file.Read(), (LinesRead{"Имя", "b", "c", "d"})) << "the first older file that exists";
+    put(first, "1\r\n2\r\n3\r\n4\r\n");
+    EXPECT_EQ(file.Read(), (LinesRead{"1", "2", "3", "4"}));
+
+    ASSERT_EQ(file.Write({"Аня", "Борис", "Вера", "Глеб"}), "");
+    EXPECT_EQ(file.Read(), (LinesRead{"Аня", "Борис", "Вера", "Глеб"})) << "its own file, once saved";
+    QFile older(QString::fromStdString(second));
+    ASSERT_TRUE(older.open(QIODevice::ReadOnly));
+    EXPECT_EQ(older.readAll(), Ima + "\r\nb\r\nc\r\nd\r\n");
 }
 
 } // namespace

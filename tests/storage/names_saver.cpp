@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdio>
+#include <string>
 #include <string_view>
 
 int main(int argc, char **argv)
@@ -14,13 +15,13 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: names_saver FILE [--once]\n");
         return 2;
     }
-    const zarvel::NamesFile file(QString::fromLocal8Bit(argv[1]));
+    const zarvel::NamesFile file(argv[1]);
     const std::array<zarvel::NameLines, 2> sets
         = {zarvel::NameLines{"Аня", "Борис", "Вера", "Глеб"}, zarvel::NameLines{"Дарья", "", "Жанна, \"Ж\"", " Зоя"}};
     for (unsigned long i = 0;; ++i) {
-        const QString reason = file.Write(sets[i % 2]);
-        if (!reason.isEmpty()) {
-            std::fprintf(stderr, "names_saver: %s\n", qPrintable(reason));
+        const std::string reason = file.Write(sets[i % 2]);
+        if (!reason.empty()) {
+            std::fprintf(stderr, "names_saver: %s\n", reason.c_str());
             return 1;
         }
         if (once)

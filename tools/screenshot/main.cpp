@@ -26,7 +26,7 @@ int main(int argc, char *argv[])
     }
     const QString output = QString::fromLocal8Bit(argv[1]);
     QTemporaryDir home; // the user's own names file is never touched
-    zarvel::NamesFile namesFile(home.filePath(QStringLiteral("Zarvel.TXT")));
+    zarvel::NamesFile namesFile(home.filePath(QStringLiteral("Zarvel.TXT")).toStdString());
     // The same reading every time: the querent's queen of hearts turns up
     // seventh, in the second column, after six cards face down.
     zarvel::replay::ScriptedRandom random(zarvel::replay::LayoutDraws(24,

@@ -1,4 +1,4 @@
-#include "safe_replace.h"
+#include "files.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,8 +7,12 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdlib>
+#include <cstring>
 #include <optional>
 
+#include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -87,9 +91,7 @@ QString KeepAccess(int fd, const QByteArray &old, const struct stat &was)
     return {};
 }
 
-} // namespace
-
-QString ReplaceFile(const QString &path, const QByteArray &bytes)
+QString Replace(const QString &path, const QByteArray &bytes)
 {
     const std::optional<QString> target = FollowLinks(path);
     if (!target)
@@ -136,5 +138,67 @@ QString ReplaceFile(const QString &path, const QByteArray &bytes)
         return FromErrno(errno != 0 ? errno : EIO, "нет прав заменить файл");
     return {};
 }
+
+} // namespace
+
+std::string ReplaceFileWhole(const std::filesystem::path &path, std::string_view bytes)
+{
+    return Replace(QFile::decodeName(path.c_str()), QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())))
+        .toStdString();
+}
+
+ReadOnlyFile::ReadOnlyFile(const std::filesystem::path &path)
+{
+    // Opened without blocking and checked to be a regular file, so that a
+    // FIFO, a device or a folder at the path cannot hang or feed start-up.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return;
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return;
+    }
+    handle_ = fd;
+}
+
+ReadOnlyFile::~ReadOnlyFile()
+{
+    if (IsOpen())
+        ::close(static_cast<int>(handle_));
+}
+
+void ReadOnlyFile::ReadMore(std::string &bytes, std::size_t count)
+{
+    const std::size_t start = bytes.size();
+    bytes.resize(start + count);
+    std::size_t have = 0;
+    while (IsOpen() && have < count) {
+        const ssize_t got = ::read(static_cast<int>(handle_), bytes.data() + start + have, count - have);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        have += static_cast<std::size_t>(got);
+    }
+    bytes.resize(start + have);
+}
+
+std::filesystem::path DefaultNamesPath()
+{
+    // By the XDG rules: a relative XDG_CONFIG_HOME counts as unset, and
+    // without HOME the home comes from the password database.
+    const char *config = std::getenv("XDG_CONFIG_HOME");
+    if (config != nullptr && config[0] == '/')
+        return std::filesystem::path(config) / "zarvel" / "Zarvel.TXT";
+    const char *home = std::getenv("HOME");
+    if (home == nullptr || home[0] == '\0') {
+        const passwd *user = ::getpwuid(::getuid());
+        home = user != nullptr ? user->pw_dir : "";
+    }
+    return std::filesystem::path(home) / ".config" / "zarvel" / "Zarvel.TXT";
+}
+
+std::vector<std::filesystem::path> OlderNamesPaths() { return {}; }
 
 } // namespace zarvel
