@@ -1,0 +1,234 @@
+#include "pictures.h"
+
+#include "core/catalogue.h"
+#include "dpi.h"
+#include "wide_text.h"
+
+#include <wincodec.h>
+
+namespace zarvel {
+
+namespace {
+
+template <typename Interface> void Release(Interface *&object)
+{
+    if (object != nullptr)
+        object->Release();
+    object = nullptr;
+}
+
+// The PNG resource decoded by the system's imaging component.
+HBITMAP Decode(const void *png, DWORD size)
+{
+    IWICImagingFactory *factory = nullptr;
+    IWICStream *stream = nullptr;
+    IWICBitmapDecoder *decoder = nullptr;
+    IWICBitmapFrameDecode *frame = nullptr;
+    IWICFormatConverter *converter = nullptr;
+    HBITMAP bitmap = nullptr;
+    UINT width = 0;
+    UINT height = 0;
+    if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+            reinterpret_cast<void **>(&factory)))
+        && SUCCEEDED(factory->CreateStream(&stream))
+        && SUCCEEDED(stream->InitializeFromMemory(static_cast<BYTE *>(const_cast<void *>(png)), size))
+        && SUCCEEDED(factory->CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnLoad, &decoder))
+        && SUCCEEDED(decoder->GetFrame(0, &frame)) && SUCCEEDED(factory->CreateFormatConverter(&converter))
+        && SUCCEEDED(converter->Initialize(
+            frame, GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0.0, WICBitmapPaletteTypeCustom))
+        && SUCCEEDED(converter->GetSize(&width, &height))) {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = static_cast<LONG>(width);
+        info.bmiHeader.biHeight = -static_cast<LONG>(height); // top-down
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void *bits = nullptr;
+        bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        if (bitmap != nullptr
+            && FAILED(converter->CopyPixels(nullptr, width * 4, width * height * 4, static_cast<BYTE *>(bits)))) {
+            DeleteObject(bitmap);
+            bitmap = nullptr;
+        }
+    }
+    Release(converter);
+    Release(frame);
+    Release(decoder);
+    Release(stream);
+    Release(factory);
+    return bitmap;
+}
+
+struct PictureState {
+    TwipsRect stored;
+    int number = 0;
+    bool clickable = false;
+    bool pressed = false;
+};
+
+Pictures *TheCatalogue = nullptr; // the program's one set of pictures
+
+PictureState &StateOf(HWND control)
+{
+    return *reinterpret_cast<PictureState *>(GetWindowLongPtrW(control, GWLP_USERDATA));
+}
+
+void Paint(HWND control)
+{
+    PAINTSTRUCT paint;
+    HDC target = BeginPaint(control, &paint);
+    const PictureState &state = StateOf(control);
+    const UINT dpi = DpiOf(control);
+    // The 1× picture at 96 dots per inch, the 2× one above: a picture is
+    // only ever made smaller, never blurred by enlarging it.
+    const int scale = dpi > 96 ? 2 : 1;
+    if (HBITMAP bitmap = state.number != 0 ? TheCatalogue->Bitmap(state.number, scale) : nullptr) {
+        BITMAP info = {};
+        GetObjectW(bitmap, sizeof(info), &info);
+        HDC source = CreateCompatibleDC(target);
+        HGDIOBJ old = SelectObject(source, bitmap);
+        const SIZE size = TheCatalogue->Size(state.number);
+        const int width = MulDiv(size.cx, static_cast<int>(dpi), 96);
+        const int height = MulDiv(size.cy, static_cast<int>(dpi), 96);
+        if (width == info.bmWidth && height == info.bmHeight) {
+            BitBlt(target, 0, 0, width, height, source, 0, 0, SRCCOPY);
+        } else {
+            SetStretchBltMode(target, HALFTONE);
+            SetBrushOrgEx(target, 0, 0, nullptr);
+            StretchBlt(target, 0, 0, width, height, source, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+        }
+        SelectObject(source, old);
+        DeleteDC(source);
+        if (state.clickable && GetFocus() == control) {
+            RECT focus = {2, 2, width - 2, height - 2};
+            DrawFocusRect(target, &focus);
+        }
+    }
+    EndPaint(control, &paint);
+}
+
+void Click(HWND control)
+{
+    SendMessageW(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), BN_CLICKED),
+        reinterpret_cast<LPARAM>(control));
+}
+
+LRESULT CALLBACK PictureProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_NCDESTROY: delete &StateOf(control); break;
+    case WM_PAINT: Paint(control); return 0;
+    case WM_ERASEBKGND: return 1; // an empty picture draws nothing at all
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: InvalidateRect(control, nullptr, FALSE); return 0;
+    case WM_GETDLGCODE: return DLGC_WANTCHARS;
+    case WM_LBUTTONDOWN:
+        if (StateOf(control).clickable) {
+            StateOf(control).pressed = true;
+            SetCapture(control);
+        }
+        return 0;
+    case WM_LBUTTONUP: {
+        PictureState &state = StateOf(control);
+        if (!state.pressed)
+            return 0;
+        state.pressed = false;
+        ReleaseCapture();
+        RECT area;
+        GetClientRect(control, &area);
+        const POINT at = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        if (PtInRect(&area, at))
+            Click(control);
+        return 0;
+    }
+    case WM_KEYDOWN:
+        if (StateOf(control).clickable && (wParam == VK_SPACE || wParam == VK_RETURN)) {
+            Click(control);
+            return 0;
+        }
+        break;
+    default: break;
+    }
+    return DefWindowProcW(control, message, wParam, lParam);
+}
+
+} // namespace
+
+Pictures::~Pictures()
+{
+    for (auto &[key, bitmap] : bitmaps_)
+        DeleteObject(bitmap);
+}
+
+HBITMAP Pictures::Bitmap(int number, int scale)
+{
+    const auto key = std::make_pair(number, scale);
+    if (const auto found = bitmaps_.find(key); found != bitmaps_.end())
+        return found->second;
+    HBITMAP bitmap = nullptr;
+    const std::wstring name = Wide(PictureFileName(number, scale));
+    if (HRSRC resource = FindResourceW(nullptr, name.c_str(), MAKEINTRESOURCEW(10))) { // RT_RCDATA
+        if (HGLOBAL data = LoadResource(nullptr, resource))
+            bitmap = Decode(LockResource(data), SizeofResource(nullptr, resource));
+    }
+    bitmaps_[key] = bitmap;
+    return bitmap;
+}
+
+SIZE Pictures::Size(int number)
+{
+    BITMAP info = {};
+    if (HBITMAP bitmap = Bitmap(number, 1))
+        GetObjectW(bitmap, sizeof(info), &info);
+    return {info.bmWidth, info.bmHeight};
+}
+
+void RegisterPictureClass(HINSTANCE instance, Pictures &pictures)
+{
+    TheCatalogue = &pictures;
+    WNDCLASSEXW type = {};
+    type.cbSize = sizeof(type);
+    type.lpfnWndProc = PictureProcedure;
+    type.hInstance = instance;
+    type.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    type.lpszClassName = L"ZarvelPicture";
+    RegisterClassExW(&type);
+}
+
+HWND CreatePicture(HWND parent, const ControlRow &row)
+{
+    const bool clickable = row.event != ControlEvent::None;
+    HWND control = CreateWindowExW(0, L"ZarvelPicture", L"", WS_CHILD | WS_CLIPSIBLINGS | (clickable ? WS_TABSTOP : 0),
+        0, 0, 0, 0, parent, nullptr, nullptr, nullptr);
+    auto *state = new PictureState{row.place, 0, clickable, false};
+    SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
+    ShowPicture(control, row.imageNumber);
+    return control;
+}
+
+void ShowPicture(HWND control, int number)
+{
+    StateOf(control).number = number;
+    SetWindowTextW(control, Wide(PictureName(number)).c_str());
+    PlacePicture(control);
+    InvalidateRect(control, nullptr, FALSE);
+}
+
+int PictureNumber(HWND control) { return StateOf(control).number; }
+
+void PlacePicture(HWND control)
+{
+    const PictureState &state = StateOf(control);
+    const UINT dpi = DpiOf(control);
+    RECT place = Scaled(state.stored, dpi);
+    if (state.number != 0) {
+        const SIZE size = TheCatalogue->Size(state.number);
+        place.right = place.left + MulDiv(size.cx, static_cast<int>(dpi), 96);
+        place.bottom = place.top + MulDiv(size.cy, static_cast<int>(dpi), 96);
+    }
+    SetWindowPos(control, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+        SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+} // namespace zarvel

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/control_layout.h"
+
+#include <windows.h>
+
+#include <map>
+#include <utility>
+
+namespace zarvel {
+
+// The catalogue's pictures, embedded in the program as PNG resources named
+// after the picture tool's files (catalogue.h's PictureFileName), decoded
+// when first asked for and kept until the program ends.
+class Pictures {
+public:
+    Pictures() = default;
+    ~Pictures();
+    Pictures(const Pictures &) = delete;
+    Pictures &operator=(const Pictures &) = delete;
+
+    // The picture of Image<number> drawn for `scale` (1 or 2) as a 32-bit
+    // top-down bitmap; nullptr when the program carries none.
+    HBITMAP Bitmap(int number, int scale);
+    // Its size in pixels at 96 dots per inch (the 1× picture's).
+    SIZE Size(int number);
+
+private:
+    std::map<std::pair<int, int>, HBITMAP> bitmaps_;
+};
+
+// The picture control's window class, "ZarvelPicture": a child window that
+// draws a catalogue picture at the window's scale and takes its size, and
+// nothing at all without one. A clickable one is a button: a click, Space
+// or Enter sends its parent WM_COMMAND with BN_CLICKED.
+void RegisterPictureClass(HINSTANCE instance, Pictures &pictures);
+
+// A picture control for the table's row, shown at its stored place.
+HWND CreatePicture(HWND parent, const ControlRow &row);
+// Shows the picture of catalogue control Image<number> (0: none), names
+// the control after it for screen readers and takes its size.
+void ShowPicture(HWND control, int number);
+int PictureNumber(HWND control);
+// Places the control anew at its window's dots per inch.
+void PlacePicture(HWND control);
+
+} // namespace zarvel

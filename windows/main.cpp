@@ -1,0 +1,49 @@
+// Zarvel for Windows: Form1 over the Win32 API, the names kept in the
+// user's roaming application data.
+#include "core/clock_random_source.h"
+#include "core/control_names.h"
+#include "storage/files.h"
+#include "storage/names_file.h"
+#include "win32window/dpi.h"
+#include "win32window/form_window.h"
+#include "win32window/wide_text.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/, int show)
+{
+    zarvel::AskForPerMonitorScaling();
+    // The pictures are decoded by the system's imaging component (COM).
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    INITCOMMONCONTROLSEX common = {sizeof(common), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&common);
+
+    zarvel::ClockRandomSource random;
+    HWND shown = nullptr;
+    zarvel::NamesFile names(
+        zarvel::DefaultNamesPath(),
+        [&shown](const std::string &message) {
+            MessageBoxW(shown, zarvel::Wide(message).c_str(), zarvel::Wide(zarvel::Form1Caption).c_str(), MB_ICONERROR);
+        },
+        zarvel::OlderNamesPaths());
+    int status = 0;
+    {
+        zarvel::FormWindow window(instance, random, names);
+        shown = window.Handle();
+        window.Show(show);
+        MSG message;
+        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+            if (window.TakeKey(message))
+                continue;
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        // Whoever started the program must see that the names were lost.
+        status = window.SaveFailed() ? 1 : static_cast<int>(message.wParam);
+    }
+    CoUninitialize();
+    return status;
+}
