@@ -20,7 +20,7 @@ namespace zarvel {
 //   nothing (a dangling link creates its target), and the new file keeps
 //   the old one's owner and group where the system allows, its mode, ACL
 //   and extended attributes; a new file is readable by its owner only;
-// - on Windows the old file's attributes and security go to the new one.
+// - on Windows the new file takes the security of its folder.
 // Creates the folder when it is missing. Returns an empty string on
 // success, else what went wrong, from the system's error.
 std::string ReplaceFileWhole(const std::filesystem::path &path, std::string_view bytes);

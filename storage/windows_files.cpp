@@ -19,10 +19,9 @@ struct ErrorReason {
     const char *reason;
 };
 
-constexpr std::array<ErrorReason, 8> Reasons = {{
+constexpr std::array<ErrorReason, 7> Reasons = {{
     {ERROR_DISK_FULL, "на диске нет места"},
     {ERROR_HANDLE_DISK_FULL, "на диске нет места"},
-    {ERROR_DISK_QUOTA_EXCEEDED, "исчерпана дисковая квота"},
     {ERROR_WRITE_PROTECT, "диск доступен только для чтения"},
     {ERROR_SHARING_VIOLATION, "файл открыт другой программой"},
     {ERROR_LOCK_VIOLATION, "файл открыт другой программой"},
@@ -96,15 +95,12 @@ std::string ReplaceFileWhole(const std::filesystem::path &path, std::string_view
     std::filesystem::path temporary = path;
     temporary += L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
     std::string reason = WriteTemporary(temporary, bytes);
-    if (reason.empty()) {
-        // ReplaceFileW gives the new file the old one's attributes and
-        // security; a new name is moved into place, written through.
-        const BOOL replaced = exists
-            ? ReplaceFileW(path.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
-            : MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH);
-        if (!replaced)
-            reason = FromError(GetLastError(), "нет прав заменить файл");
-    }
+    // Moved into place in one step, written through. (ReplaceFileW, which
+    // would keep the old file's attributes, can leave a temporary file of
+    // its own behind when it fails, as Wine's does.)
+    if (reason.empty()
+        && !MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        reason = FromError(GetLastError(), "нет прав заменить файл");
     if (!reason.empty())
         DeleteFileW(temporary.c_str()); // the old file stays as it was
     return reason;

@@ -173,7 +173,8 @@ LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM wParam,
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
     }
     auto *form = reinterpret_cast<FormWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return form != nullptr ? form->Handle(window, message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+    return form != nullptr ? form->Handle(window, message, wParam, lParam)
+                           : DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT FormWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -188,7 +189,8 @@ LRESULT FormWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_DPICHANGED: {
         Scale(HIWORD(wParam));
         const RECT *suggested = reinterpret_cast<RECT *>(lParam);
-        SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(
+            window_, nullptr, suggested->left, suggested->top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
     case WM_ENDSESSION: // the session ends without closing the window

@@ -81,7 +81,8 @@ HWND CreateControl(HWND form, const ControlRow &row, int id)
     if (row.kind == ControlKind::TextBox) {
         SendMessageW(control, EM_SETLIMITTEXT, MaxNameLength, 0);
         SetPropW(control, L"ZarvelEdit",
-            reinterpret_cast<HANDLE>(SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(NameBoxProcedure))));
+            reinterpret_cast<HANDLE>(
+                SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(NameBoxProcedure))));
     }
     SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (row.visible)

@@ -155,10 +155,13 @@ LRESULT CALLBACK PictureProcedure(HWND control, UINT message, WPARAM wParam, LPA
 
 } // namespace
 
+Pictures::Pictures() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
+
 Pictures::~Pictures()
 {
     for (auto &[key, bitmap] : bitmaps_)
         DeleteObject(bitmap);
+    CoUninitialize();
 }
 
 HBITMAP Pictures::Bitmap(int number, int scale)
@@ -203,7 +206,7 @@ HWND CreatePicture(HWND parent, const ControlRow &row)
         0, 0, 0, 0, parent, nullptr, nullptr, nullptr);
     auto *state = new PictureState{row.place, 0, clickable, false};
     SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
-    ShowPicture(control, row.imageNumber);
+    ShowPicture(control, CarriesPicture(row.imageNumber) ? row.imageNumber : 0);
     return control;
 }
 

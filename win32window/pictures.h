@@ -14,7 +14,9 @@ namespace zarvel {
 // when first asked for and kept until the program ends.
 class Pictures {
 public:
-    Pictures() = default;
+    // The pictures are decoded by the system's imaging component, through
+    // COM, which each set of pictures opens on its thread while it lives.
+    Pictures();
     ~Pictures();
     Pictures(const Pictures &) = delete;
     Pictures &operator=(const Pictures &) = delete;

@@ -11,13 +11,10 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <objbase.h>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/, int show)
 {
     zarvel::AskForPerMonitorScaling();
-    // The pictures are decoded by the system's imaging component (COM).
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     INITCOMMONCONTROLSEX common = {sizeof(common), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&common);
 
@@ -29,21 +26,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
             MessageBoxW(shown, zarvel::Wide(message).c_str(), zarvel::Wide(zarvel::Form1Caption).c_str(), MB_ICONERROR);
         },
         zarvel::OlderNamesPaths());
-    int status = 0;
-    {
-        zarvel::FormWindow window(instance, random, names);
-        shown = window.Handle();
-        window.Show(show);
-        MSG message;
-        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-            if (window.TakeKey(message))
-                continue;
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        // Whoever started the program must see that the names were lost.
-        status = window.SaveFailed() ? 1 : static_cast<int>(message.wParam);
+    zarvel::FormWindow window(instance, random, names);
+    shown = window.Handle();
+    window.Show(show);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (window.TakeKey(message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
     }
-    CoUninitialize();
-    return status;
+    // Whoever started the program must see that the names were lost.
+    return window.SaveFailed() ? 1 : static_cast<int>(message.wParam);
 }
