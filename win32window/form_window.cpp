@@ -12,7 +12,6 @@ namespace zarvel {
 namespace {
 
 constexpr UINT_PTR Timer1Id = 1;
-constexpr int FirstControlId = 100; // plus the row's index in the table
 // A question chosen from the list, raised once the box shows it.
 constexpr UINT QuestionChosen = WM_APP + 1;
 

@@ -14,6 +14,11 @@ namespace zarvel {
 class NamesStore;
 class RandomSource;
 
+// Each control's command identifier: this plus its row's index in the
+// control table, so that other programs (screen readers, tests) can tell
+// the controls apart.
+inline constexpr int FirstControlId = 100;
+
 // Form1 as a Win32 window: every control of the core's table at its place,
 // in its drawing order, the menu bar of the core's menu tree and Timer1,
 // each event handed to the core's FormEvents. Scaled for its monitor's dots

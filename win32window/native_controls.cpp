@@ -85,7 +85,9 @@ HWND CreateControl(HWND form, const ControlRow &row, int id)
                 SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(NameBoxProcedure))));
     }
     SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    if (row.visible)
+    if (row.kind == ControlKind::Picture)
+        SetPictureVisible(control, row.visible);
+    else if (row.visible)
         ShowWindow(control, SW_SHOWNA);
     return control;
 }

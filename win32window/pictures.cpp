@@ -65,6 +65,7 @@ struct PictureState {
     int number = 0;
     bool clickable = false;
     bool pressed = false;
+    bool shown = false; // as the reading wants it; the window is shown only with a picture too
 };
 
 Pictures *TheCatalogue = nullptr; // the program's one set of pictures
@@ -119,7 +120,7 @@ LRESULT CALLBACK PictureProcedure(HWND control, UINT message, WPARAM wParam, LPA
     switch (message) {
     case WM_NCDESTROY: delete &StateOf(control); break;
     case WM_PAINT: Paint(control); return 0;
-    case WM_ERASEBKGND: return 1; // an empty picture draws nothing at all
+    case WM_ERASEBKGND: return 1; // the picture covers the whole window
     case WM_SETFOCUS:
     case WM_KILLFOCUS: InvalidateRect(control, nullptr, FALSE); return 0;
     case WM_GETDLGCODE: return DLGC_WANTCHARS;
@@ -204,7 +205,7 @@ HWND CreatePicture(HWND parent, const ControlRow &row)
     const bool clickable = row.event != ControlEvent::None;
     HWND control = CreateWindowExW(0, L"ZarvelPicture", L"", WS_CHILD | WS_CLIPSIBLINGS | (clickable ? WS_TABSTOP : 0),
         0, 0, 0, 0, parent, nullptr, nullptr, nullptr);
-    auto *state = new PictureState{row.place, 0, clickable, false};
+    auto *state = new PictureState{row.place, 0, clickable, false, false};
     SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
     ShowPicture(control, CarriesPicture(row.imageNumber) ? row.imageNumber : 0);
     return control;
@@ -215,7 +216,15 @@ void ShowPicture(HWND control, int number)
     StateOf(control).number = number;
     SetWindowTextW(control, Wide(PictureName(number)).c_str());
     PlacePicture(control);
+    SetPictureVisible(control, StateOf(control).shown);
     InvalidateRect(control, nullptr, FALSE);
+}
+
+void SetPictureVisible(HWND control, bool visible)
+{
+    // A window without a picture would hide what lies under it.
+    StateOf(control).shown = visible;
+    ShowWindow(control, visible && StateOf(control).number != 0 ? SW_SHOWNA : SW_HIDE);
 }
 
 int PictureNumber(HWND control) { return StateOf(control).number; }

@@ -43,6 +43,9 @@ HWND CreatePicture(HWND parent, const ControlRow &row);
 // the control after it for screen readers and takes its size.
 void ShowPicture(HWND control, int number);
 int PictureNumber(HWND control);
+// Shows or hides the control; one without a picture stays hidden until it
+// has one.
+void SetPictureVisible(HWND control, bool visible);
 // Places the control anew at its window's dots per inch.
 void PlacePicture(HWND control);
 

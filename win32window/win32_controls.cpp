@@ -42,7 +42,10 @@ const Win32Controls::Entry &Win32Controls::Find(std::string_view name, [[maybe_u
 
 void Win32Controls::SetVisible(std::string_view control, bool visible)
 {
-    if (HWND window = Window(control))
+    HWND window = Window(control);
+    if (RowOf(window)->kind == ControlKind::Picture)
+        SetPictureVisible(window, visible);
+    else
         ShowWindow(window, visible ? SW_SHOWNA : SW_HIDE);
 }
 
