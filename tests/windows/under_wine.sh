@@ -1,8 +1,9 @@
 #!/bin/sh
 # Runs a Windows program under Wine on an X server of its own, in a Wine
 # prefix kept for each scale (PREFIX-DPI: made at the first run, 10 to 15
-# seconds, then reused by every later run and test).
-#   under_wine.sh PREFIX DPI PROGRAM [ARGUMENT...]
+# seconds, then reused by every later run and test). A command that is no
+# Windows program runs as it is, with the prefix in UNDER_WINE_PREFIX.
+#   under_wine.sh PREFIX DPI PROGRAM.exe|COMMAND [ARGUMENT...]
 set -eu
 prefix=$1-$2
 dpi=$2
@@ -19,4 +20,8 @@ if [ ! -f "$prefix/.made" ]; then
     touch "$prefix/.made"
 fi
 exec 9>&-
-exec xvfb-run -a -s "-screen 0 1920x1200x24" wine "$@"
+export UNDER_WINE_PREFIX="$prefix"
+case $1 in
+*.exe) set -- wine "$@" ;;
+esac
+exec xvfb-run -a -s "-screen 0 1920x1200x24" "$@"

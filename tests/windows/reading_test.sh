@@ -1,0 +1,129 @@
+#!/bin/sh
+# A person on Windows: installs the .msi into a fresh Wine prefix that
+# holds the names of an older version in C:\Zarvel.TXT, starts Zarvel from
+# the Start menu, does a reading by keyboard alone, types new names, closes
+# it, starts it again to find them, and does a reading by mouse. The answer
+# must be told to screen readers once a reading, as the probe hears it.
+# Run by under_wine.sh, whose prefix is copied, never changed.
+#   reading_test.sh MSI PROBE
+set -eu
+msi=$1
+probe=$2
+work=$(mktemp -d)
+export WINEPREFIX="$work/prefix"
+wm=""
+cleanup() {
+    wineserver -k 2>/dev/null || true
+    [ -n "$wm" ] && kill "$wm" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+failures=0
+passed=0
+check() { # $1: what, $2: "ok" or what was found instead
+    if [ "$2" = ok ]; then passed=$((passed + 1)); else echo "FAIL: $1: $2"; failures=$((failures + 1)); fi
+}
+probe() { timeout 30 wine "$probe" "$@"; }
+text_of() { probe texts | awk -F '\t' -v name="$1" '$1 == name { print $3 }'; }
+shown() { probe texts | awk -F '\t' -v name="$1" '$1 == name { print $2 }'; }
+# Waits up to $1 seconds for the command after it to succeed.
+within() {
+    limit=$1
+    shift
+    for _ in $(seq "$((limit * 5))"); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.2
+    done
+    return 1
+}
+is_up() { probe texts; }
+is_gone() { ! probe texts; } # the names are saved before the window goes
+answered() { text_of Label5 | grep -q -- '-'; }
+labels_show() { [ "$(shown Label1)" = 1 ]; }
+key() { xdotool key --delay 150 "$@"; }
+click_at() { # $1: what the probe is asked for
+    point=$(probe "$@") || return 1
+    # shellcheck disable=SC2086
+    xdotool mousemove $point click 1
+}
+
+cp -a "$UNDER_WINE_PREFIX" "$WINEPREFIX"
+openbox >/dev/null 2>&1 &
+wm=$!
+# "Аня", "Борис", "Вера", "Глеб" in Windows-1251, as older versions wrote them.
+printf '\300\355\377\r\n\301\356\360\350\361\r\n\302\345\360\340\r\n\303\353\345\341\r\n' >"$WINEPREFIX/drive_c/Zarvel.TXT"
+old=$(sha256sum <"$WINEPREFIX/drive_c/Zarvel.TXT")
+
+timeout 120 wine msiexec /i "$(winepath -w "$msi")" /qn
+check "the installer succeeds" ok
+shortcut=$(find "$WINEPREFIX/drive_c/users" -path '*Start Menu/Programs/Zarvel.lnk' | head -n 1)
+check "a Start menu shortcut" "$([ -n "$shortcut" ] && echo ok || echo "none")"
+installed=$(find "$WINEPREFIX/drive_c/users" -path '*AppData/Local/Programs/Zarvel/zarvel.exe' | head -n 1)
+check "the program in the user's programs" "$([ -n "$installed" ] && echo ok || echo "none")"
+names="$(dirname "$shortcut" | sed 's|/Microsoft/Windows/Start Menu/Programs$||')/Zarvel/Zarvel.TXT"
+
+start_zarvel() {
+    wine start /unix "$shortcut"
+    within 30 is_up || { echo "FAIL: Zarvel did not start from its shortcut within 30 s"; exit 1; }
+    window=$(timeout 10 xdotool search --name '^Zarvel$' | head -n 1)
+    timeout 10 xdotool windowactivate --sync "$window"
+}
+close_zarvel() {
+    key alt+F4
+    within 30 is_gone || check "Zarvel ends when closed" "still running after 30 s"
+}
+# The answer is told once, and it is what the window shows.
+deal_and_hear() { # $@: how the deal is asked for
+    probe told 6 >"$work/told" &
+    listener=$!
+    sleep 1 # the listener's hook is set
+    "$@"
+    within 10 answered || true
+    wait "$listener"
+    answer=$(text_of Label5)
+    check "the answer is told once" "$([ "$(cat "$work/told")" = "$answer" ] && echo ok || printf 'told «%s», shown «%s»' "$(cat "$work/told")" "$answer")"
+}
+
+start_zarvel
+check "the old names are taken over" "$([ "$(text_of Text1)$(text_of Text4)" = "АняГлеб" ] && echo ok || text_of Text1)"
+# By keyboard alone: F10, the menu to the first figure of the first reading.
+key F10 Down Right Right Return
+within 5 labels_show || true
+check "the figure's names are shown" "$([ "$(text_of Label2)" = "Борис" ] && echo ok || text_of Label2)"
+deal_and_hear key Return
+check "the answer names one of the four or no one" \
+    "$(text_of Label5 | grep -qE -- '^Любовные вопросы-(Аня|Борис|Вера|Глеб|Незнакомец\(ка\)|Не выпало)$' && echo ok || text_of Label5)"
+# New names: «Назначить имена», then Tab through the boxes to «Ок».
+key F10 Right Return Tab Tab
+for name in Ivan Petr Oleg Yuri; do
+    xdotool type --delay 100 "$name"
+    key Tab
+done
+key Return
+check "the confirmed names are shown" "$([ "$(text_of Label4)" = Yuri ] && echo ok || text_of Label4)"
+close_zarvel
+check "the new names are saved" "$([ "$(od -An -c "$names" | tr -d ' \n')" = 'Ivan\r\nPetr\r\nOleg\r\nYuri\r\n' ] && echo ok || od -c "$names")"
+check "the old names file is left as it was" "$([ "$(sha256sum <"$WINEPREFIX/drive_c/Zarvel.TXT")" = "$old" ] && echo ok || echo changed)"
+
+start_zarvel
+check "the names come back at the next start" "$([ "$(text_of Text1)$(text_of Text4)" = IvanYuri ] && echo ok || text_of Text1)"
+# By mouse: the menu's first items down to the first figure, a question
+# from the list, «Раскинуть».
+for what in bar first first first; do
+    click_at "$what"
+    sleep 0.5
+done
+within 5 labels_show || true
+point=$(probe at Combo1)
+# shellcheck disable=SC2086
+set -- $point
+xdotool mousemove "$(($1 + 100))" "$2" click 1 # the list's arrow at its right end
+sleep 0.5
+click_at first
+check "the question is shown" "$([ "$(text_of Label5)" = "Кто меня любит?" ] && echo ok || text_of Label5)"
+deal_and_hear click_at at Command1
+check "the answer is to the question" "$(text_of Label5 | grep -q '^Кто меня любит?-' && echo ok || text_of Label5)"
+close_zarvel
+
+echo "$passed passed, $failures failed"
+[ "$failures" -eq 0 ]
