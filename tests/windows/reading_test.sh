@@ -54,7 +54,7 @@ wm=$!
 printf '\300\355\377\r\n\301\356\360\350\361\r\n\302\345\360\340\r\n\303\353\345\341\r\n' >"$WINEPREFIX/drive_c/Zarvel.TXT"
 old=$(sha256sum <"$WINEPREFIX/drive_c/Zarvel.TXT")
 
-timeout 120 wine msiexec /i "$(winepath -w "$msi")" /qn
+timeout 120 wine msiexec /i "$(winepath -w "$msi")" /qn || { echo "FAIL: the installer failed ($?)"; exit 1; }
 check "the installer succeeds" ok
 shortcut=$(find "$WINEPREFIX/drive_c/users" -path '*Start Menu/Programs/Zarvel.lnk' | head -n 1)
 check "a Start menu shortcut" "$([ -n "$shortcut" ] && echo ok || echo "none")"
