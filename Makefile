@@ -21,7 +21,7 @@ export CCACHE_NOHASHDIR := 1
 export CCACHE_SLOPPINESS := pch_defines,time_macros
 endif
 
-.PHONY: all deps program run test test-asan test-fuzz test-deb bench fuzz fuzz-build install uninstall clean deb debian-qa dist web web-site web-test pristine-check
+.PHONY: all deps program run test test-asan test-fuzz test-deb test-windows bench fuzz fuzz-build install uninstall clean deb debian-qa dist web web-site web-test windows pristine-check
 
 all: program
 
@@ -44,7 +44,7 @@ run: program
 test: program
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 	$(MAKE) -j2 -Otarget test-asan test-fuzz
-	$(MAKE) -j2 -Otarget web-test test-deb PATH_ONLY="firefox webkit" ORCA_PAGE=
+	$(MAKE) -j2 -Otarget web-test test-deb test-windows PATH_ONLY="firefox webkit" ORCA_PAGE=
 
 test-asan: deps
 	cmake --preset asan -B $(ASAN_BUILD)
@@ -68,6 +68,19 @@ fuzz-build: deps
 # The fuzzer alone, for FUZZ_SECONDS (default 10 minutes).
 fuzz: fuzz-build
 	ctest --test-dir $(FUZZ_BUILD) --output-on-failure -V
+
+# Zarvel for Windows, cross-built: $(BUILD)/windows/zarvel.exe and its
+# installer $(BUILD)/windows/Zarvel-<version>-x64.msi. The pictures come
+# from the desktop build.
+windows: program
+	./scripts/install-deps windows
+	cmake --preset windows -B $(BUILD)/windows -DZARVEL_PICTURES=$(CURDIR)/$(BUILD)/pictures/pictures \
+		-DZARVEL_ICONS=$(CURDIR)/$(BUILD)/app/icons
+	cmake --build $(BUILD)/windows -j$(JOBS)
+
+# Its tests under Wine, in Wine prefixes kept in its build folder.
+test-windows: windows
+	ctest --test-dir $(BUILD)/windows --output-on-failure -j$(JOBS)
 
 # The web edition: the site in build/web/, served at http://127.0.0.1:8000/
 # until interrupted.
