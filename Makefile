@@ -123,13 +123,15 @@ deb: deps
 # beside it: the files of the last commit under zarvel-<version>/, in git's
 # sorted order, owned by root, stamped with the commit's time, modes 644 and
 # 755 whatever the user's git settings, and packed by xz on one thread, so
-# two runs give the same bytes. The version is project()'s.
+# two runs give the same bytes. The version is project()'s. Its last line
+# names the tarball.
 VERSION = $(shell sed -n 's/^project.zarvel VERSION \([^ ]*\).*/\1/p' CMakeLists.txt)
 dist:
 	mkdir -p $(BUILD)
 	git -c tar.umask=0022 archive --format=tar --prefix=zarvel-$(VERSION)/ -o $(BUILD)/zarvel-$(VERSION).tar HEAD
 	xz -T1 -f $(BUILD)/zarvel-$(VERSION).tar
 	cd $(BUILD) && sha256sum zarvel-$(VERSION).tar.xz >zarvel-$(VERSION).tar.xz.sha256
+	@echo $(BUILD)/zarvel-$(VERSION).tar.xz
 
 # Debian's checks of the package as a maintainer runs them (scripts/debian-qa):
 # it installs the package, so it runs on a system made for it, as
