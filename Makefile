@@ -119,19 +119,22 @@ web-test-%:
 deb: deps
 	./scripts/build-deb $(BUILD)
 
-# The release's source, $(BUILD)/zarvel-<version>.tar.xz, with its sha256
-# beside it: the files of the last commit under zarvel-<version>/, in git's
-# sorted order, owned by root, stamped with the commit's time, modes 644 and
-# 755 whatever the user's git settings, and packed by xz on one thread, so
-# two runs give the same bytes. The version is project()'s. Its last line
-# names the tarball.
+# The release's source, $(DIST)/zarvel-<version>.tar.xz (DIST: $(BUILD)
+# unless given), with its sha256 beside it: the files of the last commit
+# under zarvel-<version>/, in git's sorted order, owned by root, stamped
+# with the commit's time, modes 644 and 755 and every file's bytes as
+# committed whatever the user's git settings (line ends, attributes, umask)
+# and xz's, packed by xz on one thread, so any run of any user gives the
+# same bytes. The version is project()'s. Its last line names the tarball.
 VERSION = $(shell sed -n 's/^project.zarvel VERSION \([^ ]*\).*/\1/p' CMakeLists.txt)
+DIST ?= $(BUILD)
 dist:
-	mkdir -p $(BUILD)
-	git -c tar.umask=0022 archive --format=tar --prefix=zarvel-$(VERSION)/ -o $(BUILD)/zarvel-$(VERSION).tar HEAD
-	xz -T1 -f $(BUILD)/zarvel-$(VERSION).tar
-	cd $(BUILD) && sha256sum zarvel-$(VERSION).tar.xz >zarvel-$(VERSION).tar.xz.sha256
-	@echo $(BUILD)/zarvel-$(VERSION).tar.xz
+	mkdir -p $(DIST)
+	GIT_ATTR_NOSYSTEM=1 git -c tar.umask=0022 -c core.autocrlf=false -c core.eol=lf -c core.attributesFile=/dev/null \
+		archive --format=tar --prefix=zarvel-$(VERSION)/ -o $(DIST)/zarvel-$(VERSION).tar HEAD
+	env -u XZ_DEFAULTS -u XZ_OPT xz -T1 -f $(DIST)/zarvel-$(VERSION).tar
+	cd $(DIST) && sha256sum zarvel-$(VERSION).tar.xz >zarvel-$(VERSION).tar.xz.sha256
+	@echo $(DIST)/zarvel-$(VERSION).tar.xz
 
 # Debian's checks of the package as a maintainer runs them (scripts/debian-qa):
 # it installs the package, so it runs on a system made for it, as
