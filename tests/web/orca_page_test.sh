@@ -9,7 +9,8 @@
 # no way to hear is skipped, saying why. Runs on an accessibility bus of its
 # own (tests/app/on_accessibility_bus.sh) with a small window manager, as
 # tests/app/orca_reading_test.sh does for the window, and takes its turn
-# with it: Orca ends every other Orca of the user as it starts.
+# with it (tests/app/when_no_other_orca.sh): skipped while the user's own
+# Orca runs.
 #   orca_page_test.sh ENGINE      chromium, firefox or webkit; the site in
 #                                 ZARVEL_SITE (by default build/web)
 set -eu
@@ -17,7 +18,7 @@ engine=$1
 here=$(realpath "$(dirname "$0")")
 if [ "${ORCA_TEST_INNER:-}" != 1 ]; then
     ZARVEL_SITE=$(realpath "${ZARVEL_SITE:-$here/../../build/web}") ORCA_TEST_INNER=1 \
-        exec flock "${TMPDIR:-/tmp}/zarvel-orca.lock" "$here/../app/on_accessibility_bus.sh" "$0" "$engine"
+        exec "$here/../app/when_no_other_orca.sh" "$here/../app/on_accessibility_bus.sh" "$0" "$engine"
 fi
 work=$(mktemp -d)
 # Orca's own words in English, whatever the machine's language.
@@ -39,7 +40,7 @@ marked openbox >/dev/null 2>&1 &
 log="$work/orca.log"
 : >"$log"
 if soon bus >/dev/null 2>&1; then
-    marked orca --replace --disable braille --debug-file="$log" >/dev/null 2>&1 &
+    marked orca --disable braille --debug-file="$log" >/dev/null 2>&1 &
 fi
 if soon listening 2>/dev/null; then
     marked env ORCA_LOG="$log" ZARVEL_ENGINE="$engine" node "$here/orca_page.mjs" >"$work/checks" 2>&1 || true
