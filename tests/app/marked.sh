@@ -1,7 +1,9 @@
 # Sourced by the tests that start desktop services. `marked CMD…` runs CMD
 # with a mark in its environment, which whatever it starts inherits (a bus
 # daemon, a speech server that detaches); `end_marked` ends every process
-# with the mark, and fails naming those still running after.
+# with the mark, and fails naming those still running five seconds after.
+# shellcheck source=tests/app/waits.sh
+. "$(dirname "$0")/../app/waits.sh"
 mark="ZARVEL_TEST_RUN=$$.$(date +%s%N)"
 marked() { env "$mark" "$@"; }
 marked_pids() {
@@ -10,9 +12,10 @@ marked_pids() {
     done
     return 0
 }
+none_marked() { [ -z "$(marked_pids)" ]; }
 end_marked() {
     for pid in $(marked_pids); do kill -KILL "$pid" 2>/dev/null || true; done
-    sleep 0.5
+    within 5 none_marked || true
     left=$(marked_pids | while read -r pid; do tr '\0' ' ' <"/proc/$pid/cmdline"; echo; done)
     [ -z "$left" ] || { echo "FAIL: still running after the test: $left"; return 1; }
 }

@@ -19,7 +19,10 @@ trap 'end_marked; rm -rf "$runtime"' EXIT
 marked /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 # The launcher registers the bus on the session bus in a moment; Qt finds
 # it there when it starts.
-sleep 1
+if ! within 30 accessibility_bus_up; then
+    echo "FAIL: the accessibility bus was not up within 30 seconds"
+    exit 1
+fi
 status=0
 ZARVEL_ON_ACCESSIBILITY_BUS=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$@" || status=$?
 trap - EXIT

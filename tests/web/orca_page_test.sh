@@ -9,7 +9,8 @@
 # no way to hear is skipped, saying why. Runs on an accessibility bus of its
 # own (tests/app/on_accessibility_bus.sh) with a small window manager, as
 # tests/app/orca_reading_test.sh does for the window, and takes its turn
-# with it: Orca ends every other Orca of the user as it starts.
+# with it (tests/app/when_no_other_orca.sh): skipped while the user's own
+# Orca runs.
 #   orca_page_test.sh ENGINE      chromium, firefox or webkit; the site in
 #                                 ZARVEL_SITE (by default build/web)
 set -eu
@@ -17,7 +18,7 @@ engine=$1
 here=$(realpath "$(dirname "$0")")
 if [ "${ORCA_TEST_INNER:-}" != 1 ]; then
     ZARVEL_SITE=$(realpath "${ZARVEL_SITE:-$here/../../build/web}") ORCA_TEST_INNER=1 \
-        exec flock "${TMPDIR:-/tmp}/zarvel-orca.lock" "$here/../app/on_accessibility_bus.sh" "$0" "$engine"
+        exec "$here/../app/when_no_other_orca.sh" "$here/../app/on_accessibility_bus.sh" "$0" "$engine"
 fi
 work=$(mktemp -d)
 # Orca's own words in English, whatever the machine's language.
@@ -26,22 +27,11 @@ mkdir -p "$HOME" "$XDG_CONFIG_HOME"
 # shellcheck source=tests/app/marked.sh
 . "$here/../app/marked.sh"
 trap 'end_marked >/dev/null || true; rm -rf "$work"' EXIT
-# Whether the command succeeds within 30 seconds.
-soon() { for _ in $(seq 300); do "$@" && return 0; sleep 0.1; done; return 1; }
-bus() { dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress; }
-# Orca listens once it has asked the accessibility bus for text changes
-# (its record, written through a buffer, cannot tell when).
-listening() {
-    dbus-send --bus="$(bus | tr -d ' ')" --print-reply --dest=org.a11y.atspi.Registry /org/a11y/atspi/registry \
-        org.a11y.atspi.Registry.GetRegisteredEvents | grep -q '"Object:TextChanged:Insert"'
-}
 marked openbox >/dev/null 2>&1 &
 log="$work/orca.log"
 : >"$log"
-if soon bus >/dev/null 2>&1; then
-    marked orca --replace --disable braille --debug-file="$log" >/dev/null 2>&1 &
-fi
-if soon listening 2>/dev/null; then
+marked orca --disable braille --debug-file="$log" >/dev/null 2>&1 &
+if within 30 orca_listening; then
     marked env ORCA_LOG="$log" ZARVEL_ENGINE="$engine" node "$here/orca_page.mjs" >"$work/checks" 2>&1 || true
 else
     echo "not ok - Orca did not listen to the accessibility bus within 30 seconds" >"$work/checks"

@@ -204,9 +204,16 @@ class WebDriverPage {
     // The page's window made the display's active one, which WebDriver
     // leaves to the window manager: each page has a window of its own,
     // opened behind the first, and a screen reader hears the active window.
+    // Waited for 30 seconds at most: a window that never shows fails here.
     async bringToFront() {
         const title = await this.title();
-        execFileSync("xdotool", ["search", "--sync", "--onlyvisible", "--name", title, "windowactivate", "--sync"]);
+        const args = ["search", "--sync", "--onlyvisible", "--name", title, "windowactivate", "--sync"];
+        try {
+            execFileSync("xdotool", args, { timeout: 30000 });
+        } catch (error) {
+            if (error.code !== "ETIMEDOUT") throw error;
+            throw new Error(`no window named «${title}» was shown and made active within 30 seconds`, { cause: error });
+        }
     }
 
     // The window's inner size, waited for: under load the page takes its

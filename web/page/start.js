@@ -1,9 +1,10 @@
 // Starts the page, or says why it cannot start and what to do: opened from
 // a file, a browser without modules or WebAssembly, a file the host does
 // not find or serves with the wrong type. A classic script, so that it runs
-// where modules do not. The build writes it into the page, with the files
-// that the page loads and the folder they are in: nothing but the page
-// itself is fetched before the window is drawn.
+// where modules do not, written in the syntax those browsers parse, ES2017
+// (tests/web/start_script.test.mjs holds it there). The build writes it
+// into the page, with the files that the page loads and the folder they are
+// in: nothing but the page itself is fetched before the window is drawn.
 "use strict";
 (() => {
     const files = __FILES__;
@@ -32,12 +33,8 @@
     // What went wrong, found by asking the host for each file again.
     const diagnose = async () => {
         for (const file of files) {
-            let response;
-            try {
-                response = await fetch(new URL(file, here), { cache: "no-store" });
-            } catch {
-                return "Нет связи с сайтом: проверьте подключение к сети и обновите страницу.";
-            }
+            const response = await fetch(new URL(file, here), { cache: "no-store" }).catch(() => null);
+            if (!response) return "Нет связи с сайтом: проверьте подключение к сети и обновите страницу.";
             if (!response.ok) {
                 return (
                     `Сайт не отдал файл ${file} (ответ ${response.status}): ` +
@@ -45,7 +42,7 @@
                     "Обновите страницу через минуту; если не поможет, сообщите владельцу сайта."
                 );
             }
-            const type = (response.headers.get("Content-Type") ?? "").split(";")[0].trim();
+            const type = (response.headers.get("Content-Type") || "").split(";")[0].trim();
             const wanted = file.endsWith(".wasm") ? "application/wasm" : "text/javascript";
             if (type !== wanted && !(wanted === "text/javascript" && type.endsWith("/javascript"))) {
                 return (
@@ -78,7 +75,7 @@
         if (!app.isConnected) document.head.append(manifest, app);
     };
     if (document.visibilityState === "hidden") load();
-    else if (PerformanceObserver.supportedEntryTypes?.includes("paint")) {
+    else if ((PerformanceObserver.supportedEntryTypes || []).includes("paint")) {
         new PerformanceObserver((list, observer) => {
             if (list.getEntriesByName("first-contentful-paint").length === 0) return;
             observer.disconnect();
