@@ -1,5 +1,9 @@
 #include "utf8.h"
 
+#include <algorithm>
+#include <array>
+#include <utility>
+
 namespace zarvel {
 
 void AppendUtf8(std::string &text, char32_t c)
@@ -22,45 +26,65 @@ void AppendUtf8(std::string &text, char32_t c)
     }
 }
 
+namespace {
+
+// The well-formed forms of a character of more than one byte, by its lead
+// byte: how many continuation bytes follow, the bits the lead gives, and
+// the range of the second byte, narrower where it would be overlong, a
+// surrogate or past U+10FFFF. Every later byte lies in 80..BF.
+struct LeadForm {
+    unsigned char first;
+    unsigned char last;
+    int more;
+    unsigned char bits;
+    unsigned char low;
+    unsigned char high;
+};
+
+constexpr std::array<LeadForm, 8> LeadForms = {{
+    {0xC2, 0xDF, 1, 0x1F, 0x80, 0xBF},
+    {0xE0, 0xE0, 2, 0x0F, 0xA0, 0xBF},
+    {0xE1, 0xEC, 2, 0x0F, 0x80, 0xBF},
+    {0xED, 0xED, 2, 0x0F, 0x80, 0x9F},
+    {0xEE, 0xEF, 2, 0x0F, 0x80, 0xBF},
+    {0xF0, 0xF0, 3, 0x07, 0x90, 0xBF},
+    {0xF1, 0xF3, 3, 0x07, 0x80, 0xBF},
+    {0xF4, 0xF4, 3, 0x07, 0x80, 0x8F},
+}};
+
+// The character at the start of `bytes` (not empty) and how many bytes it
+// takes; U+FFFD for the maximal invalid part there.
+std::pair<char32_t, std::size_t> NextCharacter(std::string_view bytes)
+{
+    const auto lead = static_cast<unsigned char>(bytes[0]);
+    if (lead < 0x80)
+        return {lead, 1};
+    const auto *form = std::find_if(
+        LeadForms.begin(), LeadForms.end(), [lead](const LeadForm &f) { return lead >= f.first && lead <= f.last; });
+    if (form == LeadForms.end())
+        return {U'\uFFFD', 1};
+    char32_t c = lead & form->bits;
+    unsigned char low = form->low;
+    unsigned char high = form->high;
+    for (int i = 1; i <= form->more; ++i, low = 0x80, high = 0xBF) {
+        const auto next = static_cast<std::size_t>(i) < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0;
+        if (next < low || next > high)
+            return {U'\uFFFD', static_cast<std::size_t>(i)}; // that byte starts the next character
+        c = (c << 6) | (next & 0x3F);
+    }
+    return {c, static_cast<std::size_t>(form->more) + 1};
+}
+
+} // namespace
+
 std::u32string DecodeUtf8(std::string_view bytes)
 {
     std::u32string text;
     text.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size();) {
-        const auto lead = static_cast<unsigned char>(bytes[i++]);
-        if (lead < 0x80) {
-            text += lead;
-            continue;
-        }
-        // How many continuation bytes follow, and the range the second byte
-        // must lie in so that the form is neither overlong, a surrogate nor
-        // past U+10FFFF.
-        int more = 0;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        char32_t c = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            more = 1, c = lead & 0x1F;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            more = 2, c = lead & 0x0F;
-            low = lead == 0xE0 ? 0xA0 : 0x80;
-            high = lead == 0xED ? 0x9F : 0xBF;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            more = 3, c = lead & 0x07;
-            low = lead == 0xF0 ? 0x90 : 0x80;
-            high = lead == 0xF4 ? 0x8F : 0xBF;
-        } else {
-            text += U'\uFFFD';
-            continue;
-        }
-        for (; more > 0; --more, low = 0x80, high = 0xBF) {
-            const auto next = i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0;
-            if (i >= bytes.size() || next < low || next > high)
-                break; // the byte that breaks the form starts the next character
-            c = (c << 6) | (next & 0x3F);
-            ++i;
-        }
-        text += more == 0 ? c : U'\uFFFD';
+    while (!bytes.empty()) {
+        const auto [c, size] = NextCharacter(bytes);
+        text += c;
+        bytes.remove_prefix(size);
     }
     return text;
 }

@@ -37,8 +37,8 @@ public:
     // False when the file is missing, no regular file or cannot be read.
     bool IsOpen() const { return handle_ != Closed; }
     // Appends up to `count` more bytes; fewer at the end of the file or
-    // after an error.
-    void ReadMore(std::string &bytes, std::size_t count);
+    // after an error. The system's file, not this object, moves on.
+    void ReadMore(std::string &bytes, std::size_t count) const;
 
 private:
     static constexpr std::intptr_t Closed = -1;

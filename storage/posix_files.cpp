@@ -168,7 +168,7 @@ ReadOnlyFile::~ReadOnlyFile()
         ::close(static_cast<int>(handle_));
 }
 
-void ReadOnlyFile::ReadMore(std::string &bytes, std::size_t count)
+void ReadOnlyFile::ReadMore(std::string &bytes, std::size_t count) const
 {
     const std::size_t start = bytes.size();
     bytes.resize(start + count);

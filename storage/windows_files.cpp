@@ -77,6 +77,12 @@ std::string WriteTemporary(const std::filesystem::path &temporary, std::string_v
     return reason;
 }
 
+// The HANDLE kept in the file's system-neutral integer.
+HANDLE Handle(std::intptr_t handle)
+{
+    return reinterpret_cast<HANDLE>(handle); // NOLINT(performance-no-int-to-ptr): it was a HANDLE
+}
+
 } // namespace
 
 std::string ReplaceFileWhole(const std::filesystem::path &path, std::string_view bytes)
@@ -124,10 +130,10 @@ ReadOnlyFile::ReadOnlyFile(const std::filesystem::path &path)
 ReadOnlyFile::~ReadOnlyFile()
 {
     if (IsOpen())
-        CloseHandle(reinterpret_cast<HANDLE>(handle_));
+        CloseHandle(Handle(handle_));
 }
 
-void ReadOnlyFile::ReadMore(std::string &bytes, std::size_t count)
+void ReadOnlyFile::ReadMore(std::string &bytes, std::size_t count) const
 {
     const std::size_t start = bytes.size();
     bytes.resize(start + count);
@@ -135,8 +141,7 @@ void ReadOnlyFile::ReadMore(std::string &bytes, std::size_t count)
     while (IsOpen() && have < count) {
         DWORD got = 0;
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(count - have, 1U << 20));
-        if (!::ReadFile(reinterpret_cast<HANDLE>(handle_), bytes.data() + start + have, chunk, &got, nullptr)
-            || got == 0)
+        if (!::ReadFile(Handle(handle_), bytes.data() + start + have, chunk, &got, nullptr) || got == 0)
             break;
         have += got;
     }

@@ -12,7 +12,7 @@
 
 #include <commctrl.h>
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/, int show)
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE /*hPrevInstance*/, LPWSTR /*lpCmdLine*/, int nShowCmd)
 {
     zarvel::AskForPerMonitorScaling();
     INITCOMMONCONTROLSEX common = {sizeof(common), ICC_STANDARD_CLASSES};
@@ -26,9 +26,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
             MessageBoxW(shown, zarvel::Wide(message).c_str(), zarvel::Wide(zarvel::Form1Caption).c_str(), MB_ICONERROR);
         },
         zarvel::OlderNamesPaths());
-    zarvel::FormWindow window(instance, random, names);
+    zarvel::FormWindow window(hInstance, random, names);
     shown = window.Handle();
-    window.Show(show);
+    window.Show(nShowCmd);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (window.TakeKey(message))

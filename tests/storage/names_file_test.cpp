@@ -185,6 +185,31 @@ TEST(Windows1251, EveryByteReadsAndWritesAsTheSystemCodecHasIt)
     }
 }
 
+// Bytes that are no UTF-8 after the mark read as one U+FFFD for each
+// maximal invalid part, as Unicode recommends and browsers read them. Qt's
+// decoder, which read the file before, reads all but a form cut short at
+// the end of a line alike; there it gives one U+FFFD for each byte.
+TEST(Utf8AfterTheMark, BrokenFormsReadAsOneReplacementForEachMaximalInvalidPart)
+{
+    const std::array<std::pair<std::string, std::string>, 10> cases = {{
+        {"\xC0\x80", "\uFFFD\uFFFD"},                     // overlong
+        {"\xED\xA0\x80", "\uFFFD\uFFFD\uFFFD"},           // a surrogate
+        {"\xE0\x9F\xBF", "\uFFFD\uFFFD\uFFFD"},           // overlong
+        {"\xF4\x90\x80\x80", "\uFFFD\uFFFD\uFFFD\uFFFD"}, // past U+10FFFF
+        {"\xF5\xBF", "\uFFFD\uFFFD"},                     // no lead byte
+        {"a\x80"
+         "b",
+            "a\uFFFD"
+            "b"},                                                                 // a stray continuation
+        {"\xE2\x82", "\uFFFD"},                                                   // cut short
+        {"\xF0\x9F\x98", "\uFFFD"},                                               // cut short
+        {"\xC3\xA9\xFF\xF0\x9F\x98\x80", "é\uFFFD😀"}, {"\xEF\xBF\xBF", "\uFFFF"}, // a noncharacter is a character
+    }};
+    for (const auto &[line, read] : cases)
+        EXPECT_EQ(DecodeNamesFile("\xEF\xBB\xBF" + line + "\r\n\r\n\r\n\r\n"), (LinesRead{read, "", "", ""}))
+            << QByteArray::fromStdString(line).toHex().toStdString();
+}
+
 // Where an older version kept the names: read while the file of this one is
 // missing, in the order given, and never written.
 TEST_F(NamesFileTest, OlderFilesAreReadUntilTheNamesAreSavedAndNeverChanged)

@@ -98,7 +98,7 @@ public:
     {
         Pump();
         // Told beside the control, by the window it keeps for that.
-        const auto announcer = static_cast<HWND>(GetPropW(controls_.Window(control), L"ZarvelAnnouncer"));
+        auto *const announcer = static_cast<HWND>(GetPropW(controls_.Window(control), L"ZarvelAnnouncer"));
         std::string told;
         for (const auto &[window, text] : Heard) {
             if (window == announcer)

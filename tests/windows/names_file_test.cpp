@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <fstream>
 #include <iterator>
 
@@ -41,9 +42,9 @@ protected:
 
 TEST_F(WindowsNamesFile, LivesInTheRoamingApplicationDataAndTakesOverTheOldDriveRootFile)
 {
-    wchar_t appData[MAX_PATH] = {};
-    ASSERT_GT(GetEnvironmentVariableW(L"APPDATA", appData, MAX_PATH), 0u);
-    EXPECT_EQ(DefaultNamesPath(), std::filesystem::path(appData) / "Zarvel" / "Zarvel.TXT");
+    std::array<wchar_t, MAX_PATH> appData{};
+    ASSERT_GT(GetEnvironmentVariableW(L"APPDATA", appData.data(), MAX_PATH), 0U);
+    EXPECT_EQ(DefaultNamesPath(), std::filesystem::path(appData.data()) / "Zarvel" / "Zarvel.TXT");
     const std::vector<std::filesystem::path> older = OlderNamesPaths();
     ASSERT_EQ(older.size(), 2u);
     EXPECT_EQ(older[0].filename(), "Zarvel.TXT");

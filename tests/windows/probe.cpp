@@ -34,7 +34,8 @@ std::string TextOf(HWND control)
 
 void Middle(const RECT &rect) { std::printf("%ld %ld\n", (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2); }
 
-void CALLBACK Heard(HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWORD)
+void CALLBACK Heard(HWINEVENTHOOK /*hook*/, DWORD /*event*/, HWND window, LONG /*object*/, LONG /*child*/,
+    DWORD /*thread*/, DWORD /*time*/)
 {
     Print(TextOf(window) + "\n");
     std::fflush(stdout);
