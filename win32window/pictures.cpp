@@ -17,10 +17,20 @@ template <typename Interface> void Release(Interface *&object)
     object = nullptr;
 }
 
-// The PNG resource decoded by the system's imaging component.
-HBITMAP Decode(const void *png, DWORD size)
+// The PNG picture of a resource: its bytes, or none.
+std::string_view PngResource(int number, int scale)
 {
-    IWICImagingFactory *factory = nullptr;
+    const std::wstring name = Wide(PictureFileName(number, scale));
+    HRSRC resource = FindResourceW(nullptr, name.c_str(), MAKEINTRESOURCEW(10)); // RT_RCDATA
+    HGLOBAL data = resource != nullptr ? LoadResource(nullptr, resource) : nullptr;
+    if (data == nullptr)
+        return {};
+    return {static_cast<const char *>(LockResource(data)), SizeofResource(nullptr, resource)};
+}
+
+// The PNG picture decoded by the system's imaging component.
+HBITMAP Decode(IWICImagingFactory *factory, std::string_view png)
+{
     IWICStream *stream = nullptr;
     IWICBitmapDecoder *decoder = nullptr;
     IWICBitmapFrameDecode *frame = nullptr;
@@ -28,10 +38,9 @@ HBITMAP Decode(const void *png, DWORD size)
     HBITMAP bitmap = nullptr;
     UINT width = 0;
     UINT height = 0;
-    if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-            reinterpret_cast<void **>(&factory)))
-        && SUCCEEDED(factory->CreateStream(&stream))
-        && SUCCEEDED(stream->InitializeFromMemory(static_cast<BYTE *>(const_cast<void *>(png)), size))
+    if (factory != nullptr && !png.empty() && SUCCEEDED(factory->CreateStream(&stream))
+        && SUCCEEDED(stream->InitializeFromMemory(
+            reinterpret_cast<BYTE *>(const_cast<char *>(png.data())), static_cast<DWORD>(png.size())))
         && SUCCEEDED(factory->CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnLoad, &decoder))
         && SUCCEEDED(decoder->GetFrame(0, &frame)) && SUCCEEDED(factory->CreateFormatConverter(&converter))
         && SUCCEEDED(converter->Initialize(
@@ -56,7 +65,6 @@ HBITMAP Decode(const void *png, DWORD size)
     Release(frame);
     Release(decoder);
     Release(stream);
-    Release(factory);
     return bitmap;
 }
 
@@ -162,6 +170,8 @@ Pictures::~Pictures()
 {
     for (auto &[key, bitmap] : bitmaps_)
         DeleteObject(bitmap);
+    if (factory_ != nullptr)
+        factory_->Release();
     CoUninitialize();
 }
 
@@ -170,22 +180,31 @@ HBITMAP Pictures::Bitmap(int number, int scale)
     const auto key = std::make_pair(number, scale);
     if (const auto found = bitmaps_.find(key); found != bitmaps_.end())
         return found->second;
-    HBITMAP bitmap = nullptr;
-    const std::wstring name = Wide(PictureFileName(number, scale));
-    if (HRSRC resource = FindResourceW(nullptr, name.c_str(), MAKEINTRESOURCEW(10))) { // RT_RCDATA
-        if (HGLOBAL data = LoadResource(nullptr, resource))
-            bitmap = Decode(LockResource(data), SizeofResource(nullptr, resource));
-    }
+    // The imaging component is loaded when the first picture is drawn, not
+    // at the start.
+    if (factory_ == nullptr)
+        CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+            reinterpret_cast<void **>(&factory_));
+    HBITMAP bitmap = Decode(factory_, PngResource(number, scale));
     bitmaps_[key] = bitmap;
     return bitmap;
 }
 
 SIZE Pictures::Size(int number)
 {
-    BITMAP info = {};
-    if (HBITMAP bitmap = Bitmap(number, 1))
-        GetObjectW(bitmap, sizeof(info), &info);
-    return {info.bmWidth, info.bmHeight};
+    // From the PNG's header, without decoding it: its width and height,
+    // big-endian, follow the signature and the header chunk's length and
+    // name.
+    const std::string_view png = PngResource(number, 1);
+    if (png.size() < 24)
+        return {0, 0};
+    const auto at = [&png](std::size_t offset) {
+        LONG value = 0;
+        for (std::size_t i = offset; i < offset + 4; ++i)
+            value = (value << 8) | static_cast<unsigned char>(png[i]);
+        return value;
+    };
+    return {at(16), at(20)};
 }
 
 void RegisterPictureClass(HINSTANCE instance, Pictures &pictures)

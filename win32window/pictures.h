@@ -5,7 +5,10 @@
 #include <windows.h>
 
 #include <map>
+#include <string_view>
 #include <utility>
+
+struct IWICImagingFactory;
 
 namespace zarvel {
 
@@ -29,6 +32,7 @@ public:
 
 private:
     std::map<std::pair<int, int>, HBITMAP> bitmaps_;
+    IWICImagingFactory *factory_ = nullptr;
 };
 
 // The picture control's window class, "ZarvelPicture": a child window that
