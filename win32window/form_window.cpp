@@ -57,10 +57,14 @@ FormWindow::FormWindow(HINSTANCE instance, RandomSource &random, NamesStore &nam
     window_ = CreateWindowExW(0, L"ZarvelForm", Wide(Form1Caption).c_str(),
         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
         nullptr, BuildMenuBar(), instance, this);
+    const UINT dpi = DpiOf(window_);
+    fonts_ = std::make_unique<Fonts>(dpi);
+    // From front to back: Windows puts each new child under those before it.
     const auto &rows = WindowControls();
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        controls_.Register(rows[i], CreateControl(window_, rows[i], FirstControlId + static_cast<int>(i)));
-    Scale(DpiOf(window_));
+    for (std::size_t i = rows.size(); i-- > 0;)
+        controls_.Register(
+            rows[i], CreateControl(window_, rows[i], FirstControlId + static_cast<int>(i), dpi, *fonts_));
+    FitClientArea(window_, dpi);
 
     events_.Load(names_.Read());
     SetTimer(window_, Timer1Id, Timer1IntervalMs, nullptr);
@@ -84,11 +88,8 @@ void FormWindow::Show(int how)
 void FormWindow::Scale(UINT dpi)
 {
     fonts_ = std::make_unique<Fonts>(dpi);
-    for (const ControlRow &row : WindowControls()) {
-        HWND control = controls_.Window(row.name);
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->For(row.kind)), FALSE);
-        PlaceControl(control, row, dpi);
-    }
+    for (const ControlRow &row : WindowControls())
+        PlaceControl(controls_.Window(row.name), row, dpi, *fonts_);
     FitClientArea(window_, dpi);
     InvalidateRect(window_, nullptr, TRUE);
 }

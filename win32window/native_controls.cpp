@@ -5,6 +5,7 @@
 #include "pictures.h"
 #include "wide_text.h"
 
+#include <algorithm>
 #include <array>
 
 namespace zarvel {
@@ -60,52 +61,61 @@ constexpr std::array<NativeKind, 4> NativeKinds = {{
     {ControlKind::Button, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0},
 }};
 
+// Where a native control stands at `dpi`; a combo box's height takes in
+// its open list.
+RECT NativePlace(const ControlRow &row, UINT dpi)
+{
+    TwipsRect place = row.place;
+    if (row.kind == ControlKind::ComboBox)
+        place.height += ListHeight;
+    return Scaled(place, dpi);
+}
+
+// The combo box itself as high as its row, less its frame.
+void FitComboBox(HWND combo, const ControlRow &row, UINT dpi)
+{
+    SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), Scaled(row.place.height, dpi) - 6);
+}
+
 } // namespace
 
-HWND CreateControl(HWND form, const ControlRow &row, int id)
+HWND CreateControl(HWND form, const ControlRow &row, int id, UINT dpi, const Fonts &fonts)
 {
-    HWND control = nullptr;
-    if (row.kind == ControlKind::Picture) {
-        control = CreatePicture(form, row);
-        SetWindowLongPtrW(control, GWLP_ID, id);
-    } else {
-        for (const NativeKind &native : NativeKinds) {
-            if (native.kind == row.kind)
-                control = CreateWindowExW(native.extendedStyle, native.windowClass, Wide(row.text).c_str(),
-                    WS_CHILD | WS_CLIPSIBLINGS | native.style, 0, 0, 0, 0, form,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-        }
+    if (row.kind == ControlKind::Picture)
+        return CreatePicture(form, row, id, dpi);
+    const auto *native = std::find_if(
+        NativeKinds.begin(), NativeKinds.end(), [&row](const NativeKind &n) { return n.kind == row.kind; });
+    const RECT place = NativePlace(row, dpi);
+    HWND control = CreateWindowExW(native->extendedStyle, native->windowClass, Wide(row.text).c_str(),
+        WS_CHILD | WS_CLIPSIBLINGS | native->style | (row.visible ? WS_VISIBLE : 0), place.left, place.top,
+        place.right - place.left, place.bottom - place.top, form, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+        nullptr, nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.For(row.kind)), FALSE);
+    if (row.kind == ControlKind::ComboBox) {
+        SetWindowTextW(control, Wide(row.text).c_str()); // its caption would not reach the box's text
+        FitComboBox(control, row, dpi);
     }
-    if (row.kind == ControlKind::ComboBox) // its caption would not reach the box's text
-        SetWindowTextW(control, Wide(row.text).c_str());
     if (row.kind == ControlKind::TextBox) {
         SendMessageW(control, EM_SETLIMITTEXT, MaxNameLength, 0);
         SetPropW(control, L"ZarvelEdit",
             reinterpret_cast<HANDLE>(
                 SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(NameBoxProcedure))));
     }
-    SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    if (row.kind == ControlKind::Picture)
-        SetPictureVisible(control, row.visible);
-    else if (row.visible)
-        ShowWindow(control, SW_SHOWNA);
     return control;
 }
 
-void PlaceControl(HWND control, const ControlRow &row, UINT dpi)
+void PlaceControl(HWND control, const ControlRow &row, UINT dpi, const Fonts &fonts)
 {
     if (row.kind == ControlKind::Picture) {
         PlacePicture(control);
         return;
     }
-    TwipsRect place = row.place;
-    if (row.kind == ControlKind::ComboBox)
-        place.height += ListHeight; // a combo box's height takes in its open list
-    const RECT pixels = Scaled(place, dpi);
-    SetWindowPos(control, nullptr, pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top,
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.For(row.kind)), FALSE);
+    const RECT place = NativePlace(row, dpi);
+    SetWindowPos(control, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
         SWP_NOZORDER | SWP_NOACTIVATE);
-    if (row.kind == ControlKind::ComboBox) // the box itself as high as its row, less its frame
-        SendMessageW(control, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), Scaled(row.place.height, dpi) - 6);
+    if (row.kind == ControlKind::ComboBox)
+        FitComboBox(control, row, dpi);
 }
 
 Fonts::Fonts(UINT dpi)

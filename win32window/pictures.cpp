@@ -77,6 +77,20 @@ struct PictureState {
 };
 
 Pictures *TheCatalogue = nullptr; // the program's one set of pictures
+constexpr const wchar_t *PictureClass = L"ZarvelPicture";
+
+// Where a picture control stands at `dpi`: at its stored place, with its
+// stored size while it has no picture, else with the picture's.
+RECT PicturePlace(const PictureState &state, UINT dpi)
+{
+    RECT place = Scaled(state.stored, dpi);
+    if (state.number != 0) {
+        const SIZE size = TheCatalogue->Size(state.number);
+        place.right = place.left + MulDiv(size.cx, static_cast<int>(dpi), 96);
+        place.bottom = place.top + MulDiv(size.cy, static_cast<int>(dpi), 96);
+    }
+    return place;
+}
 
 PictureState &StateOf(HWND control)
 {
@@ -126,6 +140,10 @@ void Click(HWND control)
 LRESULT CALLBACK PictureProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_NCCREATE: // the state comes with the window
+        SetWindowLongPtrW(control, GWLP_USERDATA,
+            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams));
+        break;
     case WM_NCDESTROY: delete &StateOf(control); break;
     case WM_PAINT: Paint(control); return 0;
     case WM_ERASEBKGND: return 1; // the picture covers the whole window
@@ -215,19 +233,21 @@ void RegisterPictureClass(HINSTANCE instance, Pictures &pictures)
     type.lpfnWndProc = PictureProcedure;
     type.hInstance = instance;
     type.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
-    type.lpszClassName = L"ZarvelPicture";
+    type.lpszClassName = PictureClass;
     RegisterClassExW(&type);
 }
 
-HWND CreatePicture(HWND parent, const ControlRow &row)
+HWND CreatePicture(HWND parent, const ControlRow &row, int id, UINT dpi)
 {
     const bool clickable = row.event != ControlEvent::None;
-    HWND control = CreateWindowExW(0, L"ZarvelPicture", L"", WS_CHILD | WS_CLIPSIBLINGS | (clickable ? WS_TABSTOP : 0),
-        0, 0, 0, 0, parent, nullptr, nullptr, nullptr);
-    auto *state = new PictureState{row.place, 0, clickable, false, false};
-    SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
-    ShowPicture(control, CarriesPicture(row.imageNumber) ? row.imageNumber : 0);
-    return control;
+    const int number = CarriesPicture(row.imageNumber) ? row.imageNumber : 0;
+    auto *state = new PictureState{row.place, number, clickable, false, row.visible};
+    const RECT place = PicturePlace(*state, dpi);
+    const DWORD style
+        = WS_CHILD | WS_CLIPSIBLINGS | (clickable ? WS_TABSTOP : 0) | (row.visible && number != 0 ? WS_VISIBLE : 0);
+    return CreateWindowExW(0, PictureClass, Wide(PictureName(number)).c_str(), style, place.left, place.top,
+        place.right - place.left, place.bottom - place.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+        nullptr, state);
 }
 
 void ShowPicture(HWND control, int number)
@@ -250,14 +270,7 @@ int PictureNumber(HWND control) { return StateOf(control).number; }
 
 void PlacePicture(HWND control)
 {
-    const PictureState &state = StateOf(control);
-    const UINT dpi = DpiOf(control);
-    RECT place = Scaled(state.stored, dpi);
-    if (state.number != 0) {
-        const SIZE size = TheCatalogue->Size(state.number);
-        place.right = place.left + MulDiv(size.cx, static_cast<int>(dpi), 96);
-        place.bottom = place.top + MulDiv(size.cy, static_cast<int>(dpi), 96);
-    }
+    const RECT place = PicturePlace(StateOf(control), DpiOf(control));
     SetWindowPos(control, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
         SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -41,8 +41,9 @@ private:
 // or Enter sends its parent WM_COMMAND with BN_CLICKED.
 void RegisterPictureClass(HINSTANCE instance, Pictures &pictures);
 
-// A picture control for the table's row, shown at its stored place.
-HWND CreatePicture(HWND parent, const ControlRow &row);
+// A picture control for the table's row, with command identifier `id`,
+// placed for `dpi`, shown as the row starts.
+HWND CreatePicture(HWND parent, const ControlRow &row, int id, UINT dpi);
 // Shows the picture of catalogue control Image<number> (0: none), names
 // the control after it for screen readers and takes its size.
 void ShowPicture(HWND control, int number);

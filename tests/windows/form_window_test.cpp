@@ -118,6 +118,20 @@ TEST_F(FormWindowTest, TheNativeControlsDoWhatTheWindowThePageAndTheFakeDo)
     RunControlsScript(form.Controls(), NativeView(form.Controls()));
 }
 
+TEST_F(FormWindowTest, ControlsAreDrawnInTheTablesOrderFromBackToFront)
+{
+    // Windows draws a sibling over those after it in its order of children.
+    std::vector<std::string> frontToBack;
+    for (HWND child = GetWindow(form.Handle(), GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (const ControlRow *row = form.Controls().RowOf(child))
+            frontToBack.push_back(row->name);
+    }
+    std::vector<std::string> backToFront;
+    for (const ControlRow &row : WindowControls())
+        backToFront.push_back(row.name);
+    EXPECT_EQ(std::vector<std::string>(frontToBack.rbegin(), frontToBack.rend()), backToFront);
+}
+
 TEST_F(FormWindowTest, EveryControlStandsAtItsPlaceAtTheScreensScale)
 {
     const UINT dpi = DpiOf(form.Handle());

@@ -48,6 +48,8 @@ click_at() { # $1: what the probe is asked for
 }
 
 cp -a "$UNDER_WINE_PREFIX" "$WINEPREFIX"
+# Fresh for Zarvel, whatever ran in the prefix copied.
+rm -rf "$WINEPREFIX"/drive_c/users/*/AppData/Roaming/Zarvel "$WINEPREFIX"/drive_c/users/*/AppData/Local/Programs/Zarvel
 openbox >/dev/null 2>&1 &
 wm=$!
 # "Аня", "Борис", "Вера", "Глеб" in Windows-1251, as older versions wrote them.
