@@ -182,15 +182,14 @@ LRESULT CALLBACK PictureProcedure(HWND control, UINT message, WPARAM wParam, LPA
 
 } // namespace
 
-Pictures::Pictures() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
-
 Pictures::~Pictures()
 {
     for (auto &[key, bitmap] : bitmaps_)
         DeleteObject(bitmap);
     if (factory_ != nullptr)
         factory_->Release();
-    CoUninitialize();
+    if (comOpened_)
+        CoUninitialize();
 }
 
 HBITMAP Pictures::Bitmap(int number, int scale)
@@ -200,9 +199,12 @@ HBITMAP Pictures::Bitmap(int number, int scale)
         return found->second;
     // The imaging component is loaded when the first picture is drawn, not
     // at the start.
-    if (factory_ == nullptr)
+    if (!imagingTried_) {
+        imagingTried_ = true;
+        comOpened_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
         CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
             reinterpret_cast<void **>(&factory_));
+    }
     HBITMAP bitmap = Decode(factory_, PngResource(number, scale));
     bitmaps_[key] = bitmap;
     return bitmap;

@@ -18,8 +18,9 @@ namespace zarvel {
 class Pictures {
 public:
     // The pictures are decoded by the system's imaging component, through
-    // COM, which each set of pictures opens on its thread while it lives.
-    Pictures();
+    // COM, which a set of pictures opens on its thread at its first picture
+    // and closes when it goes.
+    Pictures() = default;
     ~Pictures();
     Pictures(const Pictures &) = delete;
     Pictures &operator=(const Pictures &) = delete;
@@ -33,6 +34,8 @@ public:
 private:
     std::map<std::pair<int, int>, HBITMAP> bitmaps_;
     IWICImagingFactory *factory_ = nullptr;
+    bool imagingTried_ = false;
+    bool comOpened_ = false;
 };
 
 // The picture control's window class, "ZarvelPicture": a child window that

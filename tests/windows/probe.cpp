@@ -3,10 +3,13 @@
 //   probe texts           each control of Form1: name, shown (1 or 0), text
 //   probe told SECONDS    each live region change for SECONDS, a line each
 //   probe at NAME         the screen point at the middle of control NAME
+//   probe uia             exits 0 where the program tells screen readers
+//                         through UI Automation, which no WinEvent hook hears
 //   probe bar             the screen point on the menu bar's first item
 //   probe first           the screen point on the first item of the menu
 //                         opened last, or of the open list of questions
 #include "core/control_layout.h"
+#include "win32window/announcement.h"
 #include "win32window/form_window.h"
 #include "win32window/wide_text.h"
 
@@ -101,6 +104,8 @@ int wmain(int argc, wchar_t **argv)
 {
     _setmode(_fileno(stdout), _O_BINARY); // lines end in LF, as the tests read them
     const std::wstring what = argc > 1 ? argv[1] : L"";
+    if (what == L"uia")
+        return zarvel::AnnouncesThroughUiAutomation() ? 0 : 1;
     if (what == L"told" && argc == 3)
         return Told(_wtoi(argv[2]));
     HWND form = Form();
@@ -114,6 +119,6 @@ int wmain(int argc, wchar_t **argv)
         return At(form, zarvel::Utf8(argv[2]));
     if (what == L"bar" || what == L"first")
         return FirstItem(form, what == L"bar");
-    std::fprintf(stderr, "usage: probe texts | told SECONDS | at NAME | bar | first\n");
+    std::fprintf(stderr, "usage: probe texts | told SECONDS | uia | at NAME | bar | first\n");
     return 2;
 }

@@ -23,6 +23,12 @@ passed=0
 check() { # $1: what, $2: "ok" or what was found instead
     if [ "$2" = ok ]; then passed=$((passed + 1)); else echo "FAIL: $1: $2"; failures=$((failures + 1)); fi
 }
+expect() { # $1: what, $2: what is wanted, $3: what is found
+    if [ "$3" = "$2" ]; then check "$1" ok; else check "$1" "«$3», not «$2»"; fi
+}
+expect_match() { # $1: what, $2: an extended regular expression, $3: what is found
+    if printf '%s\n' "$3" | grep -qE -- "$2"; then check "$1" ok; else check "$1" "«$3» does not match $2"; fi
+}
 probe() { timeout 30 wine "$probe" "$@"; }
 text_of() { probe texts | awk -F '\t' -v name="$1" '$1 == name { print $3 }'; }
 shown() { probe texts | awk -F '\t' -v name="$1" '$1 == name { print $2 }'; }
@@ -59,9 +65,9 @@ old=$(sha256sum <"$WINEPREFIX/drive_c/Zarvel.TXT")
 timeout 120 wine msiexec /i "$(winepath -w "$msi")" /qn || { echo "FAIL: the installer failed ($?)"; exit 1; }
 check "the installer succeeds" ok
 shortcut=$(find "$WINEPREFIX/drive_c/users" -path '*Start Menu/Programs/Zarvel.lnk' | head -n 1)
-check "a Start menu shortcut" "$([ -n "$shortcut" ] && echo ok || echo "none")"
+expect_match "a Start menu shortcut" 'Zarvel\.lnk$' "$shortcut"
 installed=$(find "$WINEPREFIX/drive_c/users" -path '*AppData/Local/Programs/Zarvel/zarvel.exe' | head -n 1)
-check "the program in the user's programs" "$([ -n "$installed" ] && echo ok || echo "none")"
+expect_match "the program in the user's programs" 'zarvel\.exe$' "$installed"
 names="$(dirname "$shortcut" | sed 's|/Microsoft/Windows/Start Menu/Programs$||')/Zarvel/Zarvel.TXT"
 
 start_zarvel() {
@@ -83,18 +89,22 @@ deal_and_hear() { # $@: how the deal is asked for
     within 10 answered || true
     wait "$listener"
     answer=$(text_of Label5)
-    check "the answer is told once" "$([ "$(cat "$work/told")" = "$answer" ] && echo ok || printf 'told «%s», shown «%s»' "$(cat "$work/told")" "$answer")"
+    if probe uia; then
+        echo "NOTE: the answer is told through UI Automation's notification here, which no WinEvent hook hears: not checked"
+        return
+    fi
+    expect "the answer is told once, as shown" "$answer" "$(cat "$work/told")"
 }
 
 start_zarvel
-check "the old names are taken over" "$([ "$(text_of Text1)$(text_of Text4)" = "АняГлеб" ] && echo ok || text_of Text1)"
+expect "the old names are taken over" "АняГлеб" "$(text_of Text1)$(text_of Text4)"
 # By keyboard alone: F10, the menu to the first figure of the first reading.
 key F10 Down Right Right Return
 within 5 labels_show || true
-check "the figure's names are shown" "$([ "$(text_of Label2)" = "Борис" ] && echo ok || text_of Label2)"
+expect "the figure's names are shown" "Борис" "$(text_of Label2)"
 deal_and_hear key Return
-check "the answer names one of the four or no one" \
-    "$(text_of Label5 | grep -qE -- '^Любовные вопросы-(Аня|Борис|Вера|Глеб|Незнакомец\(ка\)|Не выпало)$' && echo ok || text_of Label5)"
+expect_match "the answer names one of the four or no one" \
+    '^Любовные вопросы-(Аня|Борис|Вера|Глеб|Незнакомец\(ка\)|Не выпало)$' "$(text_of Label5)"
 # New names: «Назначить имена», then Tab through the boxes to «Ок».
 key F10 Right Return Tab Tab
 for name in Ivan Petr Oleg Yuri; do
@@ -102,13 +112,13 @@ for name in Ivan Petr Oleg Yuri; do
     key Tab
 done
 key Return
-check "the confirmed names are shown" "$([ "$(text_of Label4)" = Yuri ] && echo ok || text_of Label4)"
+expect "the confirmed names are shown" Yuri "$(text_of Label4)"
 close_zarvel
-check "the new names are saved" "$([ "$(od -An -c "$names" | tr -d ' \n')" = 'Ivan\r\nPetr\r\nOleg\r\nYuri\r\n' ] && echo ok || od -c "$names")"
-check "the old names file is left as it was" "$([ "$(sha256sum <"$WINEPREFIX/drive_c/Zarvel.TXT")" = "$old" ] && echo ok || echo changed)"
+expect "the new names are saved" 'Ivan\r\nPetr\r\nOleg\r\nYuri\r\n' "$(od -An -c "$names" | tr -d ' \n')"
+expect "the old names file is left as it was" "$old" "$(sha256sum <"$WINEPREFIX/drive_c/Zarvel.TXT")"
 
 start_zarvel
-check "the names come back at the next start" "$([ "$(text_of Text1)$(text_of Text4)" = IvanYuri ] && echo ok || text_of Text1)"
+expect "the names come back at the next start" IvanYuri "$(text_of Text1)$(text_of Text4)"
 # By mouse: the menu's first items down to the first figure, a question
 # from the list, «Раскинуть».
 for what in bar first first first; do
@@ -122,9 +132,9 @@ set -- $point
 xdotool mousemove "$(($1 + 100))" "$2" click 1 # the list's arrow at its right end
 sleep 0.5
 click_at first
-check "the question is shown" "$([ "$(text_of Label5)" = "Кто меня любит?" ] && echo ok || text_of Label5)"
+expect "the question is shown" "Кто меня любит?" "$(text_of Label5)"
 deal_and_hear click_at at Command1
-check "the answer is to the question" "$(text_of Label5 | grep -q '^Кто меня любит?-' && echo ok || text_of Label5)"
+expect_match "the answer is to the question" '^Кто меня любит\?-' "$(text_of Label5)"
 close_zarvel
 
 echo "$passed passed, $failures failed"
