@@ -1,14 +1,16 @@
 #!/bin/sh
 # A person on Windows: installs the .msi into a fresh Wine prefix that
-# holds the names of an older version in C:\Zarvel.TXT, starts Zarvel from
+# holds the names of an older version in C:\Zarvel.TXT (over an older
+# installed version, which it must replace), starts Zarvel from
 # the Start menu, does a reading by keyboard alone, types new names, closes
 # it, starts it again to find them, and does a reading by mouse. The answer
 # must be told to screen readers once a reading, as the probe hears it.
 # Run by under_wine.sh, whose prefix is copied, never changed.
-#   reading_test.sh MSI PROBE
+#   reading_test.sh MSI PROBE OLDER_MSI
 set -eu
 msi=$1
 probe=$2
+older=$3
 work=$(mktemp -d)
 export WINEPREFIX="$work/prefix"
 wm=""
@@ -62,8 +64,16 @@ wm=$!
 printf '\300\355\377\r\n\301\356\360\350\361\r\n\302\345\360\340\r\n\303\353\345\341\r\n' >"$WINEPREFIX/drive_c/Zarvel.TXT"
 old=$(sha256sum <"$WINEPREFIX/drive_c/Zarvel.TXT")
 
-timeout 120 wine msiexec /i "$(winepath -w "$msi")" /qn || { echo "FAIL: the installer failed ($?)"; exit 1; }
-check "the installer succeeds" ok
+install() { # $1: the .msi
+    timeout 120 wine msiexec /i "$(winepath -w "$1")" /qn || { echo "FAIL: $(basename "$1") failed ($?)"; exit 1; }
+}
+installed_codes() { timeout 30 wine uninstaller --list | tr -d '\r' | sed -n 's/|||Zarvel$//p'; }
+install "$older"
+was=$(installed_codes)
+install "$msi"
+now=$(installed_codes)
+expect "one Zarvel installed, older ones replaced" 1 "$(echo "$now" | wc -l)"
+check "the new version replaced the older one" "$([ -n "$was" ] && [ "$now" != "$was" ] && echo ok || echo "was «$was», now «$now»")"
 shortcut=$(find "$WINEPREFIX/drive_c/users" -path '*Start Menu/Programs/Zarvel.lnk' | head -n 1)
 expect_match "a Start menu shortcut" 'Zarvel\.lnk$' "$shortcut"
 installed=$(find "$WINEPREFIX/drive_c/users" -path '*AppData/Local/Programs/Zarvel/zarvel.exe' | head -n 1)
