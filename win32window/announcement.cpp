@@ -1,5 +1,7 @@
 #include "announcement.h"
 
+#include "screen_reader_names.h"
+
 #include <oleauto.h>
 
 namespace zarvel {
@@ -49,7 +51,7 @@ bool RaiseNotification(HWND source, const std::wstring &text)
     return raised;
 }
 
-HWND Announcer(HWND source)
+HWND Announcer(HWND source, const ScreenReaderNames &screenReaders)
 {
     const wchar_t *property = L"ZarvelAnnouncer";
     if (auto *known = static_cast<HWND>(GetPropW(source, property)))
@@ -60,6 +62,7 @@ HWND Announcer(HWND source)
     HWND announcer = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, place.left, place.top, 0,
         0, GetParent(source), nullptr, nullptr, nullptr);
     SetPropW(source, property, announcer);
+    screenReaders.LiveRegion(announcer);
     return announcer;
 }
 
@@ -70,13 +73,13 @@ bool AnnouncesThroughUiAutomation()
     return System().hostProvider != nullptr && System().raiseNotification != nullptr;
 }
 
-void Announce(HWND source, const std::wstring &text)
+void Announce(HWND source, const std::wstring &text, const ScreenReaderNames &screenReaders)
 {
     if (source == nullptr)
         return;
     if (AnnouncesThroughUiAutomation() && RaiseNotification(source, text))
         return;
-    HWND announcer = Announcer(source);
+    HWND announcer = Announcer(source, screenReaders);
     SetWindowTextW(announcer, text.c_str());
     NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, announcer, OBJID_CLIENT, CHILDID_SELF);
 }

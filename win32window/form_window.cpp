@@ -42,7 +42,8 @@ FormWindow::FormWindow(HINSTANCE instance, RandomSource &random, NamesStore &nam
     : events_(controls_, random)
     , names_(names)
 {
-    RegisterPictureClass(instance, pictures_);
+    RegisterPictureClass(instance, pictures_, screenReaders_);
+    controls_.TellScreenReadersThrough(screenReaders_);
     WNDCLASSEXW type = {};
     type.cbSize = sizeof(type);
     type.lpfnWndProc = Procedure;
@@ -61,9 +62,12 @@ FormWindow::FormWindow(HINSTANCE instance, RandomSource &random, NamesStore &nam
     fonts_ = std::make_unique<Fonts>(dpi);
     // From front to back: Windows puts each new child under those before it.
     const auto &rows = WindowControls();
-    for (std::size_t i = rows.size(); i-- > 0;)
-        controls_.Register(
-            rows[i], CreateControl(window_, rows[i], FirstControlId + static_cast<int>(i), dpi, *fonts_));
+    for (std::size_t i = rows.size(); i-- > 0;) {
+        HWND control = CreateControl(window_, rows[i], FirstControlId + static_cast<int>(i), dpi, *fonts_);
+        controls_.Register(rows[i], control);
+        if (!rows[i].accessibleName.empty())
+            screenReaders_.Name(control, Wide(rows[i].accessibleName));
+    }
     FitClientArea(window_, dpi);
 
     events_.Load(names_.Read());

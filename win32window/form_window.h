@@ -3,6 +3,7 @@
 #include "core/form_events.h"
 #include "native_controls.h"
 #include "pictures.h"
+#include "screen_reader_names.h"
 #include "win32_controls.h"
 
 #include <windows.h>
@@ -52,6 +53,7 @@ private:
     void Scale(UINT dpi);
     void SaveNames();
 
+    ScreenReaderNames screenReaders_;
     Pictures pictures_;
     Win32Controls controls_;
     FormEvents events_;

@@ -2,8 +2,10 @@
 
 #include "core/catalogue.h"
 #include "dpi.h"
+#include "screen_reader_names.h"
 #include "wide_text.h"
 
+#include <oleacc.h>
 #include <wincodec.h>
 
 namespace zarvel {
@@ -77,6 +79,7 @@ struct PictureState {
 };
 
 Pictures *TheCatalogue = nullptr; // the program's one set of pictures
+const ScreenReaderNames *TheScreenReaders = nullptr;
 constexpr const wchar_t *PictureClass = L"ZarvelPicture";
 
 // Where a picture control stands at `dpi`: at its stored place, with its
@@ -227,9 +230,10 @@ SIZE Pictures::Size(int number)
     return {at(16), at(20)};
 }
 
-void RegisterPictureClass(HINSTANCE instance, Pictures &pictures)
+void RegisterPictureClass(HINSTANCE instance, Pictures &pictures, const ScreenReaderNames &screenReaders)
 {
     TheCatalogue = &pictures;
+    TheScreenReaders = &screenReaders;
     WNDCLASSEXW type = {};
     type.cbSize = sizeof(type);
     type.lpfnWndProc = PictureProcedure;
@@ -247,15 +251,20 @@ HWND CreatePicture(HWND parent, const ControlRow &row, int id, UINT dpi)
     const RECT place = PicturePlace(*state, dpi);
     const DWORD style
         = WS_CHILD | WS_CLIPSIBLINGS | (clickable ? WS_TABSTOP : 0) | (row.visible && number != 0 ? WS_VISIBLE : 0);
-    return CreateWindowExW(0, PictureClass, Wide(PictureName(number)).c_str(), style, place.left, place.top,
+    HWND control = CreateWindowExW(0, PictureClass, Wide(PictureName(number)).c_str(), style, place.left, place.top,
         place.right - place.left, place.bottom - place.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
         nullptr, state);
+    TheScreenReaders->Name(control, Wide(PictureName(number)));
+    TheScreenReaders->Role(control, clickable ? ROLE_SYSTEM_PUSHBUTTON : ROLE_SYSTEM_GRAPHIC);
+    return control;
 }
 
 void ShowPicture(HWND control, int number)
 {
     StateOf(control).number = number;
-    SetWindowTextW(control, Wide(PictureName(number)).c_str());
+    const std::wstring name = Wide(PictureName(number));
+    SetWindowTextW(control, name.c_str());
+    TheScreenReaders->Name(control, name);
     PlacePicture(control);
     SetPictureVisible(control, StateOf(control).shown);
     InvalidateRect(control, nullptr, FALSE);

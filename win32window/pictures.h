@@ -12,6 +12,8 @@ struct IWICImagingFactory;
 
 namespace zarvel {
 
+class ScreenReaderNames;
+
 // The catalogue's pictures, embedded in the program as PNG resources named
 // after the picture tool's files (catalogue.h's PictureFileName), decoded
 // when first asked for and kept until the program ends.
@@ -42,7 +44,9 @@ private:
 // draws a catalogue picture at the window's scale and takes its size, and
 // nothing at all without one. A clickable one is a button: a click, Space
 // or Enter sends its parent WM_COMMAND with BN_CLICKED.
-void RegisterPictureClass(HINSTANCE instance, Pictures &pictures);
+// Screen readers are told what each picture shows and whether it is a
+// button through `screenReaders`. Both must outlive every picture control.
+void RegisterPictureClass(HINSTANCE instance, Pictures &pictures, const ScreenReaderNames &screenReaders);
 
 // A picture control for the table's row, with command identifier `id`,
 // placed for `dpi`, shown as the row starts.

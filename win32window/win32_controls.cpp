@@ -87,7 +87,7 @@ void Win32Controls::AppendItem(std::string_view combo, std::string_view item)
 
 void Win32Controls::Announce(std::string_view control, std::string_view text)
 {
-    zarvel::Announce(Window(control), Wide(text));
+    zarvel::Announce(Window(control), Wide(text), *screenReaders_);
 }
 
 } // namespace zarvel

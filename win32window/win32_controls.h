@@ -12,11 +12,15 @@
 
 namespace zarvel {
 
+class ScreenReaderNames;
+
 // The core's control operations over the window's native controls, each
 // registered under its own name.
 class Win32Controls final : public Controls {
 public:
     void Register(const ControlRow &row, HWND window);
+    // Announcements go out through `screenReaders`, which must outlive this.
+    void TellScreenReadersThrough(const ScreenReaderNames &screenReaders) { screenReaders_ = &screenReaders; }
     // The control of that name, or nullptr.
     HWND Window(std::string_view name) const;
     // The row of the control `window`, or nullptr for a window of no row.
@@ -43,6 +47,7 @@ private:
 
     std::map<std::string, Entry, std::less<>> controls_;
     std::map<HWND, std::string> names_;
+    const ScreenReaderNames *screenReaders_ = nullptr;
 };
 
 } // namespace zarvel

@@ -2,6 +2,7 @@
 // operations against the native controls, and every control at its place
 // at the screen's scale.
 #include "controls_script.h"
+#include "core/catalogue.h"
 #include "core/control_names.h"
 #include "replay/scripted_random.h"
 #include "win32window/announcement.h"
@@ -11,6 +12,8 @@
 #include "win32window/wide_text.h"
 
 #include <gtest/gtest.h>
+
+#include <oleacc.h>
 
 #include <fstream>
 #include <sstream>
@@ -116,6 +119,49 @@ private:
 TEST_F(FormWindowTest, TheNativeControlsDoWhatTheWindowThePageAndTheFakeDo)
 {
     RunControlsScript(form.Controls(), NativeView(form.Controls()));
+}
+
+// A control's name and role as a screen reader asks for them, through MSAA.
+std::pair<std::string, long> Accessible(HWND control)
+{
+    IAccessible *object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(
+            control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible), reinterpret_cast<void **>(&object))))
+        return {"(no accessible object)", 0};
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    VARIANT role;
+    VariantInit(&role);
+    object->get_accName(self, &name);
+    object->get_accRole(self, &role);
+    object->Release();
+    const std::string text = name != nullptr ? Utf8(name) : "";
+    SysFreeString(name);
+    return {text, role.vt == VT_I4 ? role.lVal : 0};
+}
+
+TEST_F(FormWindowTest, ScreenReadersHearTheNamesAndRolesTheTableGives)
+{
+    // The names of text boxes and the roles come through the system's
+    // dynamic annotation, which Wine's accessibility does not read.
+    const bool annotated = Accessible(Control("Image45")).second != ROLE_SYSTEM_CLIENT;
+    if (!annotated)
+        std::printf("[   NOTE   ] the system reads no dynamic annotation: the boxes' names and the roles left out\n");
+    for (const ControlRow &row : WindowControls()) {
+        const auto [name, role] = Accessible(Control(row.name));
+        if (annotated && !row.accessibleName.empty())
+            EXPECT_EQ(name, row.accessibleName) << row.name;
+        if (row.kind != ControlKind::Picture)
+            continue;
+        EXPECT_EQ(name, PictureName(PictureNumber(Control(row.name)))) << row.name;
+        if (annotated)
+            EXPECT_EQ(role, row.event != ControlEvent::None ? ROLE_SYSTEM_PUSHBUTTON : ROLE_SYSTEM_GRAPHIC) << row.name;
+    }
+    form.Controls().CopyPicture("Image46", "Image77");
+    EXPECT_EQ(Accessible(Control("Image46")).first, PictureName(CardBackImage)) << "named after the picture it shows";
 }
 
 TEST_F(FormWindowTest, ControlsAreDrawnInTheTablesOrderFromBackToFront)
