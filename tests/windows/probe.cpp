@@ -83,13 +83,24 @@ int At(HWND form, const std::string &name)
     return 2;
 }
 
+// The top window of that class on the screen, or nullptr.
+HWND Shown(const wchar_t *windowClass)
+{
+    for (HWND window = FindWindowW(windowClass, nullptr); window != nullptr;
+         window = FindWindowExW(nullptr, window, windowClass, nullptr)) {
+        if (IsWindowVisible(window))
+            return window;
+    }
+    return nullptr;
+}
+
 // A point a little inside the left end of the menu bar, or of the top item
 // of the menu or list opened last: its first item, whatever its size.
 int FirstItem(HWND form, bool bar)
 {
-    HWND shown = bar ? form : FindWindowW(L"#32768", nullptr);
+    HWND shown = bar ? form : Shown(L"#32768");
     if (shown == nullptr)
-        shown = FindWindowW(L"ComboLBox", nullptr);
+        shown = Shown(L"ComboLBox");
     POINT origin = {0, 0};
     if (shown == nullptr || !ClientToScreen(shown, &origin))
         return 1;

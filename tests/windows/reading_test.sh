@@ -115,8 +115,9 @@ expect "the figure's names are shown" "Борис" "$(text_of Label2)"
 deal_and_hear key Return
 expect_match "the answer names one of the four or no one" \
     '^Любовные вопросы-(Аня|Борис|Вера|Глеб|Незнакомец\(ка\)|Не выпало)$' "$(text_of Label5)"
-# New names: «Назначить имена», then Tab through the boxes to «Ок».
-key F10 Right Return Tab Tab
+# New names: «Назначить имена» through Alt this time, then Tab through the
+# boxes to «Ок».
+key alt Right Return Tab Tab
 for name in Ivan Petr Oleg Yuri; do
     xdotool type --delay 100 "$name"
     key Tab
