@@ -4,12 +4,14 @@
 # CMake lists as public: "core/controls.h", never "controls.h" from
 # another folder nor "core/reveal_step_table.h", which is the core's own.
 #   public_headers_test.sh TOP PUBLIC_HEADER...
+# FOLDERS (the folders to check; a build names those it builds) may hold
+# another list of folders.
 set -eu
 top=$1
 shift
 public=" $* "
 failures=0
-for folder in app qtwindow storage pictures replay tools/cardtool tools/screenshot bench web/wasm; do
+for folder in ${FOLDERS:-app qtwindow storage pictures replay tools/cardtool tools/screenshot bench web/wasm}; do
     for file in "$top/$folder"/*.h "$top/$folder"/*.cpp; do
         [ -f "$file" ] || continue
         for name in $(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$file"); do
