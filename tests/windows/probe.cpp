@@ -5,6 +5,7 @@
 //   probe at NAME         the screen point at the middle of control NAME
 //   probe uia             exits 0 where the program tells screen readers
 //                         through UI Automation, which no WinEvent hook hears
+//   probe dialog          the texts of the message box on the screen
 //   probe bar             the screen point on the menu bar's first item
 //   probe first           the screen point on the first item of the menu
 //                         opened last, or of the open list of questions
@@ -109,12 +110,31 @@ int FirstItem(HWND form, bool bar)
     return 0;
 }
 
+BOOL CALLBACK PrintText(HWND child, LPARAM /*unused*/)
+{
+    const std::string text = TextOf(child);
+    if (!text.empty())
+        Print(text + "\n");
+    return TRUE;
+}
+
+int Dialog()
+{
+    HWND box = Shown(L"#32770");
+    if (box == nullptr)
+        return 1;
+    EnumChildWindows(box, PrintText, 0);
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t **argv)
 {
     _setmode(_fileno(stdout), _O_BINARY); // lines end in LF, as the tests read them
     const std::wstring what = argc > 1 ? argv[1] : L"";
+    if (what == L"dialog")
+        return Dialog();
     if (what == L"uia")
         return zarvel::AnnouncesThroughUiAutomation() ? 0 : 1;
     if (what == L"told" && argc == 3)
@@ -130,6 +150,6 @@ int wmain(int argc, wchar_t **argv)
         return At(form, zarvel::Utf8(argv[2]));
     if (what == L"bar" || what == L"first")
         return FirstItem(form, what == L"bar");
-    std::fprintf(stderr, "usage: probe texts | told SECONDS | uia | at NAME | bar | first\n");
+    std::fprintf(stderr, "usage: probe texts | told SECONDS | uia | dialog | at NAME | bar | first\n");
     return 2;
 }

@@ -148,5 +148,16 @@ deal_and_hear click_at at Command1
 expect_match "the answer is to the question" '^Кто меня любит\?-' "$(text_of Label5)"
 close_zarvel
 
+# A save that fails is told, and the names file's place is left as it was.
+rm -f "$names"
+mkdir "$names"
+start_zarvel
+key alt+F4
+within 30 probe dialog || true
+expect_match "a failed save is told" "^Имена не сохранены в файл .*Zarvel\.TXT: " "$(probe dialog)"
+key Return
+within 30 is_gone || check "Zarvel ends once the failure is read" "still running after 30 s"
+expect "the folder at the names file's place stays" yes "$([ -d "$names" ] && echo yes)"
+
 echo "$passed passed, $failures failed"
 [ "$failures" -eq 0 ]
