@@ -91,9 +91,11 @@ void FormWindow::Show(int how)
 
 void FormWindow::Scale(UINT dpi)
 {
-    fonts_ = std::make_unique<Fonts>(dpi);
+    // The old fonts go once no control uses them.
+    auto fonts = std::make_unique<Fonts>(dpi);
     for (const ControlRow &row : WindowControls())
-        PlaceControl(controls_.Window(row.name), row, dpi, *fonts_);
+        PlaceControl(controls_.Window(row.name), row, dpi, *fonts);
+    fonts_ = std::move(fonts);
     FitClientArea(window_, dpi);
     InvalidateRect(window_, nullptr, TRUE);
 }
