@@ -38,13 +38,14 @@ run: program
 # Every test of the program; the core's tests once more under
 # AddressSanitizer and UndefinedBehaviorSanitizer, side by side with the
 # names file reader under libFuzzer for 30 seconds (which keeps one core
-# busy), each one's output in one piece; then the web edition in
-# Chromium, and the user's path in Firefox and WebKit, beside the Debian
-# package's build and check.
+# busy) and the Windows edition under Wine, each one's output in one
+# piece; then the web edition in Chromium, and the user's path in Firefox
+# and WebKit, beside the Debian package's build and check (the browsers'
+# tests away from the Wine tests' load).
 test: program
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
-	$(MAKE) -j2 -Otarget test-asan test-fuzz
-	$(MAKE) -j2 -Otarget web-test test-deb test-windows PATH_ONLY="firefox webkit" ORCA_PAGE=
+	$(MAKE) -j2 -Otarget test-asan test-fuzz test-windows
+	$(MAKE) -j2 -Otarget web-test test-deb PATH_ONLY="firefox webkit" ORCA_PAGE=
 
 test-asan: deps
 	cmake --preset asan -B $(ASAN_BUILD)
