@@ -87,12 +87,10 @@ int At(HWND form, const std::string &name)
 // The top window of that class on the screen, or nullptr.
 HWND Shown(const wchar_t *windowClass)
 {
-    for (HWND window = FindWindowW(windowClass, nullptr); window != nullptr;
-         window = FindWindowExW(nullptr, window, windowClass, nullptr)) {
-        if (IsWindowVisible(window))
-            return window;
-    }
-    return nullptr;
+    HWND window = FindWindowW(windowClass, nullptr);
+    while (window != nullptr && !IsWindowVisible(window))
+        window = FindWindowExW(nullptr, window, windowClass, nullptr);
+    return window;
 }
 
 // A point a little inside the left end of the menu bar, or of the top item
