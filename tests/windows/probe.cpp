@@ -5,6 +5,7 @@
 //   probe at NAME         the screen point at the middle of control NAME
 //   probe uia             exits 0 where the program tells screen readers
 //                         through UI Automation, which no WinEvent hook hears
+//   probe products CODE   the installed products of that upgrade code
 //   probe dialog          the texts of the message box on the screen
 //   probe bar             the screen point on the menu bar's first item
 //   probe first           the screen point on the first item of the menu
@@ -14,10 +15,12 @@
 #include "win32window/form_window.h"
 #include "win32window/wide_text.h"
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <io.h>
+#include <msi.h>
 #include <string>
 
 namespace {
@@ -116,6 +119,15 @@ BOOL CALLBACK PrintText(HWND child, LPARAM /*unused*/)
     return TRUE;
 }
 
+int Products(const std::wstring &upgradeCode)
+{
+    const std::wstring code = L"{" + upgradeCode + L"}";
+    std::array<wchar_t, 39> product{};
+    for (DWORD i = 0; MsiEnumRelatedProductsW(code.c_str(), 0, i, product.data()) == ERROR_SUCCESS; ++i)
+        Print(zarvel::Utf8(product.data()) + "\n");
+    return 0;
+}
+
 int Dialog()
 {
     HWND box = Shown(L"#32770");
@@ -131,6 +143,8 @@ int wmain(int argc, wchar_t **argv)
 {
     _setmode(_fileno(stdout), _O_BINARY); // lines end in LF, as the tests read them
     const std::wstring what = argc > 1 ? argv[1] : L"";
+    if (what == L"products" && argc == 3)
+        return Products(argv[2]);
     if (what == L"dialog")
         return Dialog();
     if (what == L"uia")
@@ -148,6 +162,6 @@ int wmain(int argc, wchar_t **argv)
         return At(form, zarvel::Utf8(argv[2]));
     if (what == L"bar" || what == L"first")
         return FirstItem(form, what == L"bar");
-    std::fprintf(stderr, "usage: probe texts | told SECONDS | uia | dialog | at NAME | bar | first\n");
+    std::fprintf(stderr, "usage: probe texts | told SECONDS | uia | products CODE | dialog | at NAME | bar | first\n");
     return 2;
 }

@@ -6,11 +6,12 @@
 # it, starts it again to find them, and does a reading by mouse. The answer
 # must be told to screen readers once a reading, as the probe hears it.
 # Run by under_wine.sh, whose prefix is copied, never changed.
-#   reading_test.sh MSI PROBE OLDER_MSI
+#   reading_test.sh MSI PROBE OLDER_MSI UPGRADE_CODE
 set -eu
 msi=$1
 probe=$2
 older=$3
+upgrade_code=$4
 work=$(mktemp -d)
 export WINEPREFIX="$work/prefix"
 wm=""
@@ -67,7 +68,7 @@ old=$(sha256sum <"$WINEPREFIX/drive_c/Zarvel.TXT")
 install() { # $1: the .msi
     timeout 120 wine msiexec /i "$(winepath -w "$1")" /qn || { echo "FAIL: $(basename "$1") failed ($?)"; exit 1; }
 }
-installed_codes() { timeout 30 wine uninstaller --list | tr -d '\r' | sed -n 's/|||Zarvel$//p'; }
+installed_codes() { probe products "$upgrade_code"; }
 install "$older"
 was=$(installed_codes)
 install "$msi"
