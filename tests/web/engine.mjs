@@ -18,6 +18,8 @@ const Cannot = {
             "Firefox's WebDriver BiDi emulates no touch screen: clicks stand in for taps " +
             "(a phone's coarse pointer comes from Firefox's preferences)",
         scripting: "Firefox's WebDriver BiDi cannot switch scripting off (emulation.setScriptingEnabled)",
+        throttle:
+            "Firefox's WebDriver BiDi cannot slow the CPU or the network: the app is held back by the server only",
     },
     webkit: {
         touch: "WebKitWebDriver performs touch actions as a mouse's: clicks stand in for taps",
@@ -25,6 +27,7 @@ const Cannot = {
         console: "WebKitWebDriver gives no console log",
         coarsePointer: "MiniBrowser under Xvfb has a mouse only, so no page sees the coarse pointer of a finger",
         scripting: "WebDriver cannot switch scripting off",
+        throttle: "WebDriver cannot slow the CPU or the network: the app is held back by the server only",
         narrowWindow:
             `MiniBrowser's windows are at least ${narrowestWindow} px wide: ` +
             "a narrower screen is a frame of its size in a wider window",
@@ -44,10 +47,6 @@ export function skipUnless(t, what) {
     if (why) t.skip(`${engine}: ${why}`);
     return Boolean(why);
 }
-
-// The most characters a text field holds in the engine, whatever its
-// maxlength says: WebKit's own limit.
-export const fieldLimit = engine === "webkit" ? 524288 : Infinity;
 
 // Whether the engine can do `what`; when it cannot, test context `t` says
 // so in the output, once.
@@ -82,9 +81,12 @@ const FirefoxPhone = {
 // The engine's browser; `phone`: as on a phone, where the engine's driver
 // can make it so without touch emulation; `screenReader`: in a window of
 // the display, its accessibility tree on the session's accessibility bus
-// for a screen reader (WebKit's MiniBrowser always has both).
-export function launch({ phone = false, screenReader = false } = {}) {
-    if (engine === "webkit") return launchWebKit();
+// for a screen reader (WebKit's MiniBrowser always has both); `eager`:
+// WebDriver's commands wait for a page's document only, not for all it
+// loads (puppeteer's never wait); `more`: puppeteer's own launch options,
+// for Chromium.
+export function launch({ phone = false, screenReader = false, eager = false, ...more } = {}) {
+    if (engine === "webkit") return launchWebKit({ eager });
     if (engine === "firefox")
         return puppeteer.launch({
             browser: "firefox",
@@ -96,6 +98,7 @@ export function launch({ phone = false, screenReader = false } = {}) {
         executablePath: "/usr/bin/chromium",
         args: screenReader ? [...ChromiumFlags, "--force-renderer-accessibility"] : ChromiumFlags,
         headless: !screenReader,
+        ...more,
     });
 }
 

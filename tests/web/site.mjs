@@ -3,8 +3,10 @@
 // behave like an odd host; and pages of it in the engine under test.
 import { after, before } from "node:test";
 import { createServer } from "node:http";
+import { createSecureServer } from "node:http2";
 import { readFile } from "node:fs/promises";
 import { extname, join, normalize } from "node:path";
+import { brotliCompressSync, gzipSync } from "node:zlib";
 import { BlankPage } from "./webdriver_page.mjs";
 import { launch, setScreen } from "./engine.mjs";
 import { runsAny } from "./scope.mjs";
@@ -25,23 +27,41 @@ const Types = {
 
 // `host.types` overrides the type table, `host.headers` adds headers to
 // every answer, `host.pages` answers paths of its own (a function gives the
-// body). `site.root` may be changed while serving. BlankPage is an empty
-// page of the origin that is not the site's.
+// body), `host.compress` sends brotli or gzip where the browser takes it,
+// as a host does, and `host.tls` ({ key, cert }) serves HTTPS with HTTP/2.
+// `site.root` may be changed while serving. BlankPage is an empty page of
+// the origin that is not the site's.
 export async function serve(root, host = {}) {
     let served = 0;
     const types = { ...Types, ...host.types };
     const site = { root };
-    const server = createServer(async (request, response) => {
+    // Answers to the paths that match `pattern` wait until release() is
+    // called, as a slow network makes them wait.
+    const holds = new Set();
+    site.holdBack = (pattern) => {
+        const hold = { pattern };
+        hold.until = new Promise((resolve) => (hold.release = resolve));
+        holds.add(hold);
+        return () => {
+            holds.delete(hold);
+            hold.release();
+        };
+    };
+    const answer = async (request, response) => {
         const path = normalize(decodeURIComponent(new URL(request.url, "http://x").pathname)).replace(
             /^(\.\.[/\\])+/,
             "",
         );
+        for (const hold of holds) if (hold.pattern.test(path)) await hold.until;
         const file = join(site.root, path.endsWith("/") ? `${path}index.html` : path);
         try {
             const own = { [BlankPage]: () => "<!DOCTYPE html><title>blank</title>", ...host.pages }[path];
-            const body = own ? Buffer.from(own()) : await readFile(file);
+            let body = own ? Buffer.from(own()) : await readFile(file);
+            const encoding = host.compress ? encodingFor(request.headers["accept-encoding"]) : undefined;
+            if (encoding) body = Encoders[encoding](body);
             response.writeHead(200, {
                 "Content-Type": types[extname(file)] ?? "application/octet-stream",
+                ...(encoding && { "Content-Encoding": encoding, Vary: "Accept-Encoding" }),
                 ...host.headers,
             });
             response.end(body);
@@ -50,18 +70,22 @@ export async function serve(root, host = {}) {
             response.writeHead(404);
             response.end();
         }
-    });
+    };
+    const server = host.tls ? createSecureServer({ ...host.tls, allowHTTP1: true }, answer) : createServer(answer);
     await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
     return Object.assign(site, {
-        url: `http://127.0.0.1:${server.address().port}/`,
+        url: `${host.tls ? "https" : "http"}://127.0.0.1:${server.address().port}/`,
         served: () => served,
         stop: () =>
             new Promise((r) => {
                 server.close(r);
-                server.closeAllConnections();
+                server.closeAllConnections?.();
             }),
     });
 }
+
+const Encoders = { br: (body) => brotliCompressSync(body), gzip: (body) => gzipSync(body, { level: 9 }) };
+const encodingFor = (accepted = "") => Object.keys(Encoders).find((name) => accepted.includes(name));
 
 // The built site served and the engine's browser (launched with `options`)
 // for all of a test file's tests: `served.site`, `served.browser`.

@@ -40,7 +40,7 @@ const freePort = () =>
         });
     });
 
-export async function launchWebKit() {
+export async function launchWebKit({ eager = false } = {}) {
     if (!MiniBrowser)
         throw new Error("no /usr/lib/*/webkit2gtk-4.1/MiniBrowser: scripts/install-deps web-test installs it");
     const port = await freePort();
@@ -48,6 +48,7 @@ export async function launchWebKit() {
     const capabilities = new Capabilities();
     capabilities.set("browserName", "MiniBrowser");
     capabilities.set("webkitgtk:browserOptions", { binary: MiniBrowser, args: ["--automation"] });
+    if (eager) capabilities.set("pageLoadStrategy", "eager");
     let driver;
     for (let tries = 0; !driver; ++tries) {
         try {

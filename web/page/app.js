@@ -46,7 +46,9 @@ new MenuBar(document.getElementById("menubar"), core.menuTree(), (row) => {
 
 reading.load(stored());
 names.watch((lines) => reading.takeStored(wellFormed(lines)));
-first.focus({ focusVisible: false }); // a ring only once the keyboard is used
+// The first control takes the focus, unless the person has put it
+// somewhere while the app loaded; a ring only once the keyboard is used.
+if (!form.contains(document.activeElement)) first.focus({ focusVisible: false });
 
 // Closing a tab or leaving the page never loses a typed name.
 document.addEventListener("visibilitychange", () => {
@@ -75,6 +77,11 @@ new ResizeObserver(() => {
     const width = parseFloat(getComputedStyle(form).getPropertyValue("--table-width"));
     form.style.setProperty("--scale", String(cards.clientWidth / width));
 }).observe(cards);
+
+// The window is the app's now: start.js hands it what the person did while
+// it loaded.
+performance.mark("zarvel-ready");
+window.dispatchEvent(new Event("zarvel-ready"));
 
 // Offline after one visit: the service worker keeps the whole site. When
 // it brings a new build while this page runs, the page says so; the new
