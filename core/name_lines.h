@@ -14,10 +14,16 @@ using NameLines = std::array<std::string, 4>;
 // ends too early (then no name box changes).
 using LinesRead = std::vector<std::string>;
 
-// The longest name a name box takes, in UTF-16 code units as both front
-// ends' boxes count them: far past anything typed or pasted by hand, yet
-// small enough that four such names are read back whole. Typing and
-// pasting stop there.
+// The longest name typing or pasting makes in a name box, in UTF-16 code
+// units as every front end's boxes count them: past any name in use (the
+// longest have a few dozen letters), and short enough that a keystroke costs
+// a box far less than a frame. A longer name that the names file brings
+// stays whole in its box and comes back whole when the names are saved;
+// typing only never makes it longer.
+inline constexpr std::size_t MaxTypedNameLength = 1'000;
+
+// The longest name a name box holds, read from the names file, in the same
+// units: small enough that four such names are read back whole.
 inline constexpr std::size_t MaxNameLength = 1'000'000;
 
 // The bytes the names file may need for four names of MaxNameLength: in

@@ -5,10 +5,12 @@
 
 namespace zarvel {
 
-// A name box: one line of up to MaxNameLength characters. Qt's line edit
-// would cut a text at 32 767 characters and lets pasted, dropped or
-// screen-reader text bring line breaks in; here each line break becomes one
-// space as it arrives, as the names file needs.
+// A name box: one line. Typing and pasting make it at most
+// MaxTypedNameLength characters long, while a longer name the names file
+// brings (up to MaxNameLength) is held whole and only never grows. Qt's
+// line edit would cut a text at 32 767 characters and lets pasted, dropped
+// or screen-reader text bring line breaks in; here each line break becomes
+// one space as it arrives, as the names file needs.
 class NameBox final : public QLineEdit {
     Q_OBJECT
 
@@ -18,12 +20,17 @@ public:
     // Changes with every change of the text (see Controls::TextVersion).
     quint64 Version() const { return version_; }
 
+    // Shows a name the program has, up to MaxNameLength characters, whole.
+    void SetName(const QString &name);
+
 private:
     // Each line break becomes a space, and a text past MaxNameLength is cut
     // back to it.
     void KeepTheRules(const QString &text);
 
     quint64 version_ = 0;
+    qsizetype length_ = 0; // of the text before the edit under way
+    bool whole_ = false;   // while the program sets the text
 };
 
 // A command button that Enter and Return press while it has the focus, as

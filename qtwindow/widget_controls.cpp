@@ -59,8 +59,8 @@ std::uint64_t WidgetControls::TextVersion(std::string_view textBox) const
 
 void WidgetControls::SetText(std::string_view textBox, std::string_view text)
 {
-    if (auto *box = Find<QLineEdit>(textBox))
-        box->setText(FromUtf8(text));
+    if (auto *box = Find<NameBox>(textBox))
+        box->SetName(FromUtf8(text));
 }
 
 void WidgetControls::AppendItem(std::string_view combo, std::string_view item)

@@ -78,7 +78,7 @@ function control(row) {
                 type: "text",
                 class: "textbox",
                 value: row.text,
-                maxlength: core.maxNameLength,
+                maxlength: core.maxTypedNameLength,
                 spellcheck: "false",
                 autocomplete: "off",
                 "aria-label": named,

@@ -96,7 +96,7 @@ HWND CreateControl(HWND form, const ControlRow &row, int id, UINT dpi, const Fon
         FitComboBox(control, row, dpi);
     }
     if (row.kind == ControlKind::TextBox) {
-        SendMessageW(control, EM_SETLIMITTEXT, MaxNameLength, 0);
+        SendMessageW(control, EM_SETLIMITTEXT, MaxTypedNameLength, 0);
         SetPropW(control, L"ZarvelEdit",
             reinterpret_cast<HANDLE>(
                 SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(NameBoxProcedure))));

@@ -41,7 +41,7 @@ TEST_F(WindowTest, TypingIntoTheQuestionNeverChoosesOne)
 
 TEST_F(WindowTest, ANamePastedPastTheLimitIsCutThereAndComesBackWhole)
 {
-    constexpr auto Limit = static_cast<qsizetype>(MaxNameLength);
+    constexpr auto Limit = static_cast<qsizetype>(MaxTypedNameLength);
     auto *box = Control<QLineEdit>("Text1");
     box->clear();
     box->setFocus();
@@ -54,6 +54,34 @@ TEST_F(WindowTest, ANamePastedPastTheLimitIsCutThereAndComesBackWhole)
     NamesFile again(namesFile.Path());
     ASSERT_EQ(again.Read().size(), 4u);
     EXPECT_EQ(QString::fromStdString(again.Read()[0]), box->text());
+}
+
+TEST_F(WindowTest, ANameFromTheFileLongerThanTypingMakesStaysWholeAndNeverGrows)
+{
+    const QString longest(static_cast<qsizetype>(MaxTypedNameLength) * 3, QChar(0x0416)); // Ж
+    ASSERT_TRUE(namesFile.Save({longest.toStdString(), "Борис", "Вера", "Глеб"}));
+    const auto box = [](const MainWindow &window, const char *name) {
+        return window.findChild<QLineEdit *>(QString::fromLatin1(name));
+    };
+    {
+        MainWindow again(random, namesFile);
+        EXPECT_EQ(box(again, "Text1")->text().size(), longest.size());
+        box(again, "Text2")->setFocus();
+        QTest::keyClick(box(again, "Text2"), Qt::Key_A);
+        again.close();
+    }
+    EXPECT_EQ(namesFile.Read(), (LinesRead{longest.toStdString(), "Борисa", "Вера", "Глеб"}))
+        << "saved again, the long name comes back whole";
+
+    MainWindow again(random, namesFile);
+    QLineEdit *text1 = box(again, "Text1");
+    text1->setFocus();
+    text1->end(false);
+    QTest::keyClick(text1, Qt::Key_A);
+    EXPECT_EQ(text1->text().size(), longest.size()) << "typing never makes it longer";
+    QTest::keyClick(text1, Qt::Key_Backspace);
+    QTest::keyClick(text1, Qt::Key_A);
+    EXPECT_EQ(text1->text().size(), longest.size() - 1) << "only shorter, as in the page and on Windows";
 }
 
 TEST_F(WindowTest, NamesInAnyAlphabetComeBackAtTheNextStart)

@@ -171,6 +171,7 @@ void DeclareTables()
     emscripten::constant("clientArea", ClientArea);
     emscripten::constant("twipsPerPixel", TwipsPerPixel);
     emscripten::constant("timer1IntervalMs", Timer1IntervalMs);
+    emscripten::constant("maxTypedNameLength", static_cast<double>(MaxTypedNameLength));
     emscripten::constant("maxNameLength", static_cast<double>(MaxNameLength));
     emscripten::constant("form1", std::string(Form1));
     emscripten::constant("form1Caption", std::string(Form1Caption));

@@ -89,6 +89,7 @@ export interface ZarvelModule {
     readonly clientArea: TwipsRect;
     readonly twipsPerPixel: number;
     readonly timer1IntervalMs: number;
+    readonly maxTypedNameLength: number;
     readonly maxNameLength: number;
     readonly form1: string;
     readonly form1Caption: string;
