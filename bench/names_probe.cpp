@@ -2,8 +2,8 @@
 // sits idle with the names confirmed (Timer1 ticking), CPU while the name
 // boxes are open and one has the focus (its cursor blinking), and the time
 // a keystroke at the end of a name takes to be handled and to be drawn.
-// bench/measure-long-names runs it for short names and for names at the
-// limit.
+// bench/measure-responsiveness runs it for short names, for the longest
+// that typing makes and for the longest that the names file may bring.
 #include "core/name_lines.h"
 #include "qtwindow/main_window.h"
 #include "replay/scripted_random.h"
@@ -52,9 +52,14 @@ double Median(std::vector<double> values)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    // "longest": names as long as a name box takes; anything else: four letters.
-    const bool longest = argc > 1 && QByteArray(argv[1]) == "longest";
-    const qsizetype length = longest ? static_cast<qsizetype>(zarvel::MaxNameLength) : 4;
+    // "longest": names as long as typing makes them; "file": as long as a
+    // name the names file brings may be; anything else: four letters.
+    const QByteArray kind = argc > 1 ? QByteArray(argv[1]) : QByteArray();
+    qsizetype length = 4;
+    if (kind == "longest")
+        length = static_cast<qsizetype>(zarvel::MaxTypedNameLength);
+    else if (kind == "file")
+        length = static_cast<qsizetype>(zarvel::MaxNameLength);
     QTemporaryDir home;
     zarvel::NamesFile namesFile(home.filePath(QStringLiteral("Zarvel.TXT")).toStdString());
     const std::string name = QString(length, QChar(0x0416)).toStdString(); // Ж
