@@ -60,7 +60,7 @@ test-fuzz:
 test-deb: export DEB_BUILD_OPTIONS = nocheck
 test-deb: export DEB_BUILD_PROFILES = nocheck
 test-deb: deb
-	./tests/app/package_test.sh $(BUILD)/deb/zarvel_$$(dpkg-parsechangelog -S Version)_$$(dpkg-architecture -qDEB_HOST_ARCH).changes
+	./tests/release/package_test.sh $(BUILD)/deb/zarvel_$$(dpkg-parsechangelog -S Version)_$$(dpkg-architecture -qDEB_HOST_ARCH).changes
 
 fuzz-build: deps
 	cmake --preset fuzz -B $(FUZZ_BUILD) -DZARVEL_FUZZ_SECONDS=$(FUZZ_SECONDS)
