@@ -59,8 +59,9 @@ test-fuzz:
 # `make test` has just run every test: its package is built without them.
 test-deb: export DEB_BUILD_OPTIONS = nocheck
 test-deb: export DEB_BUILD_PROFILES = nocheck
+# build-deb empties its folder first: the one .changes there is the build's.
 test-deb: deb
-	./tests/release/package_test.sh $(BUILD)/deb/zarvel_$$(dpkg-parsechangelog -S Version)_$$(dpkg-architecture -qDEB_HOST_ARCH).changes
+	./tests/release/package_test.sh $(BUILD)/deb/zarvel_*.changes
 
 fuzz-build: deps
 	cmake --preset fuzz -B $(FUZZ_BUILD) -DZARVEL_FUZZ_SECONDS=$(FUZZ_SECONDS)
@@ -130,7 +131,8 @@ web-test-%:
 	node tests/web/tally.mjs $(BUILD)/web-tally-$*
 	$(if $(ORCA_PAGE),ZARVEL_SITE=$(CURDIR)/$(BUILD)/web tests/web/orca_page_test.sh $* || [ $$? -eq 77 ])
 
-# The Debian package: build/zarvel_<version>_<arch>.deb.
+# The Debian package: build/zarvel_<version>_<arch>.deb, built from the
+# release tarball of the last commit (dist) and debian/.
 deb: deps
 	./scripts/build-deb $(BUILD)
 

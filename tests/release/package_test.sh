@@ -1,6 +1,7 @@
 #!/bin/sh
 # The Debian source and binary packages, given by their .changes: lintian
 # says nothing of them, not even its pedantic and informational tags; the
+# upstream tarball is the one make dist makes of the last commit; the
 # program's package holds exactly the program's files, and what it unpacks
 # passes the package's own tests (debian/tests), as installed it would.
 set -eu
@@ -25,15 +26,24 @@ grep -Eq "\"version\" *: *\"$standards(\.[0-9]+)?\"" "$known" || set -- "$@" --s
 tags=$(lintian "$@" "$changes" 2>/dev/null || true)
 [ -z "$tags" ] || fail "lintian: $tags"
 
+# The source package's files, listed after "Files:", each " MD5 SIZE NAME".
+orig=$(awk '/^Files:/ { on = 1; next } !/^ / { on = 0 } on { print $3 }' "$dsc" | grep '\.orig\.tar\.' || true)
+[ -n "$orig" ] || fail "$dsc has no upstream tarball"
+# Whatever make runs this test passes down stays out of make dist.
+made=$(env -u MAKEFLAGS -u MFLAGS -u MAKELEVEL make -s --no-print-directory dist DIST="$work/dist" | tail -n 1)
+cmp -s "$made" "${dsc%/*}/$orig" || fail "the upstream tarball $orig is not ${made##*/} as make dist makes it"
+
 id=io.github.zarvel.Zarvel
 expected="./usr/games/zarvel
 ./usr/share/applications/$id.desktop
+./usr/share/doc/zarvel/changelog.Debian.gz
 ./usr/share/doc/zarvel/changelog.gz
 ./usr/share/doc/zarvel/copyright
 ./usr/share/icons/hicolor/128x128/apps/$id.png
 ./usr/share/icons/hicolor/256x256/apps/$id.png
 ./usr/share/icons/hicolor/48x48/apps/$id.png
 ./usr/share/icons/hicolor/scalable/apps/$id.svg
+./usr/share/lintian/overrides/zarvel
 ./usr/share/man/man6/zarvel.6.gz
 ./usr/share/man/ru/man6/zarvel.6.gz
 ./usr/share/metainfo/$id.metainfo.xml"

@@ -1,8 +1,9 @@
 #!/bin/sh
 # The version is written once, in CMakeLists.txt (it comes here as VERSION),
 # and said again only where a record of releases must say it: the Debian
-# changelog, NEWS, the AppStream <releases>, the manual pages' headers. All
-# of them name VERSION as the newest release, the program says it, and NEWS
+# changelog (with a Debian revision after it), NEWS, the AppStream
+# <releases>, the manual pages' headers. All of them name VERSION as the
+# newest release, the program says it, and NEWS
 # and the AppStream release notes tell the same releases, dates and news.
 #   release_test.sh SOURCE VERSION PROGRAM
 set -eu
@@ -11,8 +12,12 @@ version=$2
 program=$3
 fail() { echo "FAIL: $*"; exit 1; }
 
+# The Debian version is the upstream version, a Debian revision after it
+# (and maybe an epoch before it).
 changelog=$(dpkg-parsechangelog -l "$src/debian/changelog" -S Version)
-[ "$changelog" = "$version" ] || fail "debian/changelog's newest version is $changelog, not $version"
+upstream=${changelog#*:}
+upstream=${upstream%-*}
+[ "$upstream" = "$version" ] || fail "debian/changelog's newest version $changelog is not one of upstream version $version"
 said=$(env -i PATH=/usr/bin:/bin "$program" --version)
 [ "$said" = "zarvel $version" ] || fail "--version says $said"
 pages=$(find "$src/app/man" -type f -name 'zarvel.*')
