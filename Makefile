@@ -21,7 +21,7 @@ export CCACHE_NOHASHDIR := 1
 export CCACHE_SLOPPINESS := pch_defines,time_macros
 endif
 
-.PHONY: all deps program run test test-asan test-fuzz test-deb test-windows bench fuzz fuzz-build install uninstall clean deb debian-qa dist web web-site web-test windows pristine-check
+.PHONY: all deps program run test test-asan test-fuzz test-deb test-windows bench fuzz fuzz-build install uninstall clean deb debian-qa dist news web web-site web-test windows pristine-check
 
 all: program
 
@@ -152,6 +152,13 @@ dist:
 	env -u XZ_DEFAULTS -u XZ_OPT xz -T1 -f $(DIST)/zarvel-$(VERSION).tar
 	cd $(DIST) && sha256sum zarvel-$(VERSION).tar.xz >zarvel-$(VERSION).tar.xz.sha256
 	@echo $(DIST)/zarvel-$(VERSION).tar.xz
+
+# NEWS_FILE (default NEWS), what each release changed for users, written by
+# appstreamcli from the AppStream metadata's <releases>, where a release's
+# notes are written; a test holds the committed NEWS to it.
+NEWS_FILE ?= NEWS
+news:
+	appstreamcli metainfo-to-news --format text $(wildcard app/desktop/*.metainfo.xml) $(NEWS_FILE)
 
 # Debian's checks of the package as a maintainer runs them (scripts/debian-qa):
 # it installs the package, so it runs on a system made for it, as
