@@ -21,7 +21,7 @@ export CCACHE_NOHASHDIR := 1
 export CCACHE_SLOPPINESS := pch_defines,time_macros
 endif
 
-.PHONY: all deps program run test test-asan test-fuzz test-deb test-windows bench fuzz fuzz-build install uninstall clean deb debian-qa dist web web-site web-test windows pristine-check
+.PHONY: all deps program run test test-asan test-fuzz test-deb test-windows bench fuzz fuzz-build install uninstall clean deb debian-qa dist news web web-site web-test windows pristine-check
 
 all: program
 
@@ -59,8 +59,9 @@ test-fuzz:
 # `make test` has just run every test: its package is built without them.
 test-deb: export DEB_BUILD_OPTIONS = nocheck
 test-deb: export DEB_BUILD_PROFILES = nocheck
+# build-deb empties its folder first: the one .changes there is the build's.
 test-deb: deb
-	./tests/app/package_test.sh $(BUILD)/deb/zarvel_$$(dpkg-parsechangelog -S Version)_$$(dpkg-architecture -qDEB_HOST_ARCH).changes
+	./tests/release/package_test.sh $(BUILD)/deb/zarvel_*.changes
 
 fuzz-build: deps
 	cmake --preset fuzz -B $(FUZZ_BUILD) -DZARVEL_FUZZ_SECONDS=$(FUZZ_SECONDS)
@@ -130,7 +131,8 @@ web-test-%:
 	node tests/web/tally.mjs $(BUILD)/web-tally-$*
 	$(if $(ORCA_PAGE),ZARVEL_SITE=$(CURDIR)/$(BUILD)/web tests/web/orca_page_test.sh $* || [ $$? -eq 77 ])
 
-# The Debian package: build/zarvel_<version>_<arch>.deb.
+# The Debian package: build/zarvel_<version>_<arch>.deb, built from the
+# release tarball of the last commit (dist) and debian/.
 deb: deps
 	./scripts/build-deb $(BUILD)
 
@@ -150,6 +152,13 @@ dist:
 	env -u XZ_DEFAULTS -u XZ_OPT xz -T1 -f $(DIST)/zarvel-$(VERSION).tar
 	cd $(DIST) && sha256sum zarvel-$(VERSION).tar.xz >zarvel-$(VERSION).tar.xz.sha256
 	@echo $(DIST)/zarvel-$(VERSION).tar.xz
+
+# NEWS_FILE (default NEWS), what each release changed for users, written by
+# appstreamcli from the AppStream metadata's <releases>, where a release's
+# notes are written; a test holds the committed NEWS to it.
+NEWS_FILE ?= NEWS
+news:
+	appstreamcli metainfo-to-news --format text $(wildcard app/desktop/*.metainfo.xml) $(NEWS_FILE)
 
 # Debian's checks of the package as a maintainer runs them (scripts/debian-qa):
 # it installs the package, so it runs on a system made for it, as

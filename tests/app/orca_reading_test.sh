@@ -4,26 +4,26 @@
 # «Ок», a question, «Раскинуть». Orca's own record of what it speaks (its
 # debug file's SPEECH OUTPUT lines) must hold the answer once, and no
 # answer of the cards laid before it. The names typed are saved when the
-# session ends the program and read back at its next start. Runs on the
-# accessibility bus of its own (on_accessibility_bus.sh), with a small
-# window manager.
+# session ends the program and read back at its next start. Runs on an
+# accessibility bus of its own (tests/session/on_accessibility_bus.sh),
+# with a small window manager.
 #   orca_reading_test.sh ZARVEL
 set -eu
 zarvel=$(realpath "$1")
 # In its turn among the tests that run Orca; skipped while the user's own
 # Orca runs.
 if [ "${ORCA_TEST_INNER:-}" != 1 ]; then
-    ORCA_TEST_INNER=1 exec "$(dirname "$0")/when_no_other_orca.sh" \
-        "$(dirname "$0")/on_accessibility_bus.sh" "$0" "$zarvel"
+    ORCA_TEST_INNER=1 exec "$(dirname "$0")/../session/when_no_other_orca.sh" \
+        "$(dirname "$0")/../session/on_accessibility_bus.sh" "$0" "$zarvel"
 fi
 
 work=$(mktemp -d)
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config"
 mkdir -p "$HOME" "$XDG_CONFIG_HOME"
-# shellcheck source=tests/app/marked.sh
-. "$(dirname "$0")/marked.sh"
-# shellcheck source=tests/app/ready.sh
-. "$(dirname "$0")/ready.sh"
+# shellcheck source=tests/session/mark_and_end_processes.sh
+. "$(dirname "$0")/../session/mark_and_end_processes.sh"
+# shellcheck source=tests/session/wait_for_program.sh
+. "$(dirname "$0")/../session/wait_for_program.sh"
 trap 'end_marked >/dev/null || true; rm -rf "$work"' EXIT
 fail() {
     echo "FAIL: $*"

@@ -3,8 +3,8 @@
 # survive SIGTERM, and a FIFO at the file's place does not hang start-up.
 set -eu
 program=$1
-# shellcheck source=tests/app/temp_home.sh
-. "$(dirname "$0")/temp_home.sh"
+# shellcheck source=tests/session/temp_home.sh
+. "$(dirname "$0")/../session/temp_home.sh"
 fail() { echo "FAIL: $*"; exit 1; }
 
 # Starts the program, waits until it is up, sends SIGTERM and waits up to five

@@ -11,7 +11,9 @@ namespace zarvel::test {
 // What the window tells screen readers while this lives, in order, as
 // "Label5=text": from Qt 6.8 each announcement event the window sends,
 // before it each showing of a control's notification with the name it then
-// has. One at a time.
+// has. One at a time. From Qt 6.8 the events are taken here in place of
+// Qt's link to the accessibility bus, so what reaches the bus is heard by
+// the Orca test (tests/app/orca_reading_test.sh), not here.
 class ToldToScreenReaders final : public QObject {
 public:
     ToldToScreenReaders();

@@ -10,8 +10,8 @@
 # limit only: failing every write would break the event loop's own wakeups.
 set -eu
 program=$1
-# shellcheck source=tests/app/temp_home.sh
-. "$(dirname "$0")/../app/temp_home.sh"
+# shellcheck source=tests/session/temp_home.sh
+. "$(dirname "$0")/../session/temp_home.sh"
 dir="$XDG_CONFIG_HOME/zarvel"
 old=$(printf 'a\r\nb\r\nc\r\nd\r\ne\r\n' | od -An -tx1)   # five lines: the save writes four
 new_after_old=$(printf 'a\r\nb\r\nc\r\nd\r\n' | od -An -tx1)

@@ -7,9 +7,9 @@
 # answer once, no caption of the cards laid before it, no decoration in a
 # menu item's name, no empty region read out; a check the engine gives Orca
 # no way to hear is skipped, saying why. Runs on an accessibility bus of its
-# own (tests/app/on_accessibility_bus.sh) with a small window manager, as
+# own (tests/session/on_accessibility_bus.sh) with a small window manager, as
 # tests/app/orca_reading_test.sh does for the window, and takes its turn
-# with it (tests/app/when_no_other_orca.sh): skipped while the user's own
+# with it (tests/session/when_no_other_orca.sh): skipped while the user's own
 # Orca runs.
 #   orca_page_test.sh ENGINE      chromium, firefox or webkit; the site in
 #                                 ZARVEL_SITE (by default build/web)
@@ -18,14 +18,14 @@ engine=$1
 here=$(realpath "$(dirname "$0")")
 if [ "${ORCA_TEST_INNER:-}" != 1 ]; then
     ZARVEL_SITE=$(realpath "${ZARVEL_SITE:-$here/../../build/web}") ORCA_TEST_INNER=1 \
-        exec "$here/../app/when_no_other_orca.sh" "$here/../app/on_accessibility_bus.sh" "$0" "$engine"
+        exec "$here/../session/when_no_other_orca.sh" "$here/../session/on_accessibility_bus.sh" "$0" "$engine"
 fi
 work=$(mktemp -d)
 # Orca's own words in English, whatever the machine's language.
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config" LC_ALL=C.UTF-8
 mkdir -p "$HOME" "$XDG_CONFIG_HOME"
-# shellcheck source=tests/app/marked.sh
-. "$here/../app/marked.sh"
+# shellcheck source=tests/session/mark_and_end_processes.sh
+. "$here/../session/mark_and_end_processes.sh"
 trap 'end_marked >/dev/null || true; rm -rf "$work"' EXIT
 marked openbox >/dev/null 2>&1 &
 log="$work/orca.log"

@@ -9,8 +9,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 if [ "${ACCESSIBILITY_BUS_INNER:-}" != 1 ]; then
     ACCESSIBILITY_BUS_INNER=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- "$0" "$@"
 fi
-# shellcheck source=tests/app/marked.sh
-. "$here/marked.sh"
+# shellcheck source=tests/session/mark_and_end_processes.sh
+. "$here/mark_and_end_processes.sh"
 # A runtime folder of its own, for the buses' and the speech server's sockets.
 runtime=$(mktemp -d)
 chmod 700 "$runtime"

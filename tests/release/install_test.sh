@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the build into a temporary prefix and checks what a packager
-# and a desktop expect: exactly the listed files, valid desktop entry and
-# AppStream metadata, and a program that answers --help and --version
+# and a desktop expect: exactly the listed files, manual pages that name
+# the version, valid desktop entry and AppStream metadata, and a program
+# that answers --help and --version
 # without any display, and refuses an unknown option.
 set -eu
 build=$1
@@ -25,6 +26,12 @@ share/metainfo/$id.metainfo.xml"
 actual=$(cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
 [ "$actual" = "$expected" ] || fail "installed files differ:
 $actual"
+
+# The manual pages' headers name the version and the build's date.
+for page in "$prefix"/share/man/man6/zarvel.6 "$prefix"/share/man/*/man6/zarvel.6; do
+    head -n 1 "$page" | grep -Eq "^\.TH ZARVEL 6 \"[0-9]{4}-[0-9]{2}-[0-9]{2}\" \"zarvel $version\" " ||
+        fail "${page#"$prefix"/}'s header: $(head -n 1 "$page")"
+done
 
 desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop entry"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.xml" || fail "AppStream metadata"

@@ -8,7 +8,7 @@ set -eu
 qa=$(realpath "$1/scripts/debian-qa")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/scripts" "$work/tests/app" "$work/bin" "$work/build"
+mkdir -p "$work/scripts" "$work/tests/release" "$work/bin" "$work/build"
 # debian-qa calls the scripts of the tree it lies in.
 ln -s "$qa" "$work/scripts/debian-qa"
 calls="$work/calls"
@@ -18,7 +18,7 @@ stand_in() {
 }
 stand_in install-deps "" "$work/scripts/install-deps"
 stand_in build-deb 'echo "dpkg-buildpackage: error: cmake failed at configure"; exit 2' "$work/scripts/build-deb"
-stand_in dist_test.sh 'echo "make dist wrote the same tarball both times"' "$work/tests/app/dist_test.sh"
+stand_in dist_test.sh 'echo "make dist wrote the same tarball both times"' "$work/tests/release/dist_test.sh"
 
 passed=0 failed=0
 fail() { echo "FAIL: $*"; ok=no; }

@@ -6,5 +6,5 @@ trap 'kill -KILL $(jobs -p) 2>/dev/null || true; rm -rf "$home"' EXIT
 export HOME="$home" XDG_CONFIG_HOME="$home/config" QT_QPA_PLATFORM=offscreen
 names="$XDG_CONFIG_HOME/zarvel/Zarvel.TXT"
 
-# shellcheck source=tests/app/ready.sh
-. "$(dirname "$0")/../app/ready.sh"
+# shellcheck source=tests/session/wait_for_program.sh
+. "$(dirname "$0")/../session/wait_for_program.sh"
