@@ -58,7 +58,7 @@ export async function serve(root, host = {}) {
             const own = { [BlankPage]: () => "<!DOCTYPE html><title>blank</title>", ...host.pages }[path];
             let body = own ? Buffer.from(own()) : await readFile(file);
             const encoding = host.compress ? encodingFor(request.headers["accept-encoding"]) : undefined;
-            if (encoding) body = Encoders[encoding](body);
+            if (encoding) body = compressed(`${encoding} ${file}`, body, Encoders[encoding]);
             response.writeHead(200, {
                 "Content-Type": types[extname(file)] ?? "application/octet-stream",
                 ...(encoding && { "Content-Encoding": encoding, Vary: "Accept-Encoding" }),
@@ -84,6 +84,15 @@ export async function serve(root, host = {}) {
     });
 }
 
+// Each file compressed once, as a host keeps them, so that no answer
+// waits for the compressor.
+const kept = new Map();
+const compressed = (key, body, encode) => {
+    const known = kept.get(key);
+    if (known?.source.equals(body)) return known.body;
+    kept.set(key, { source: body, body: encode(body) });
+    return kept.get(key).body;
+};
 const Encoders = { br: (body) => brotliCompressSync(body), gzip: (body) => gzipSync(body, { level: 9 }) };
 const encodingFor = (accepted = "") => Object.keys(Encoders).find((name) => accepted.includes(name));
 
