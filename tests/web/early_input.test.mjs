@@ -91,27 +91,30 @@ test.path("input on the drawn window before the app is ready is acted on once it
         if (needs && !can(t, needs)) continue;
         const { page, release, done } = await arriving(t);
         try {
-            await send(page);
-            assert.equal(await busy(page), waits ? "true" : null, `${title}: the window shows it waits`);
-            if (waits) assert.equal(await expanded(page), "false", `${title}: nothing acts before the app`);
+            try {
+                await send(page);
+                assert.equal(await busy(page), waits ? "true" : null, `${title}: the window shows it waits`);
+                if (waits) assert.equal(await expanded(page), "false", `${title}: nothing acts before the app`);
+            } finally {
+                release();
+            }
+            await attach(page);
+            await after(page).catch((error) => assert.fail(`${title}: ${error.message}`));
+            assert.equal(await busy(page), null, `${title}: the window no longer shows it waits`);
+            assert.equal(await page.$eval("#notice", (e) => e.textContent), "");
         } finally {
-            release();
+            await done();
         }
-        await attach(page);
-        await after(page).catch((error) => assert.fail(`${title}: ${error.message}`));
-        assert.equal(await busy(page), null, `${title}: the window no longer shows it waits`);
-        assert.equal(await page.$eval("#notice", (e) => e.textContent), "");
-        await done();
     }
 });
 
 test("a click that waited past its patience is not taken, and the window says so", async (t) => {
     const { page, release, done } = await arriving(t);
+    t.after(done);
     await page.click(FirstMenu);
     await new Promise((resolve) => setTimeout(resolve, 2500));
     release();
     await attach(page);
     assert.equal(await expanded(page), "false");
     assert.match(await page.$eval("#notice", (e) => e.textContent), /не выполнено: нажмите ещё раз/);
-    await done();
 });

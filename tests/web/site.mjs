@@ -36,16 +36,20 @@ export async function serve(root, host = {}) {
     const types = { ...Types, ...host.types };
     const site = { root };
     // Answers to the paths that match `pattern` wait until release() is
-    // called, as a slow network makes them wait.
+    // called, as a slow network makes them wait, or 20 s have passed: a
+    // driver that waits for the page to load cannot hang a test.
     const holds = new Set();
     site.holdBack = (pattern) => {
         const hold = { pattern };
         hold.until = new Promise((resolve) => (hold.release = resolve));
         holds.add(hold);
-        return () => {
+        const release = () => {
+            clearTimeout(timer);
             holds.delete(hold);
             hold.release();
         };
+        const timer = setTimeout(release, 20000);
+        return release;
     };
     const answer = async (request, response) => {
         const path = normalize(decodeURIComponent(new URL(request.url, "http://x").pathname)).replace(

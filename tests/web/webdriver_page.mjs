@@ -26,6 +26,15 @@ const Keys = {
     ArrowUp: Key.ARROW_UP,
     ArrowRight: Key.ARROW_RIGHT,
     ArrowLeft: Key.ARROW_LEFT,
+    Home: Key.HOME,
+    End: Key.END,
+    Backspace: Key.BACK_SPACE,
+};
+// A key by its name, as puppeteer names it: a name the table lacks would be
+// typed letter by letter.
+const keyOf = (key) => {
+    if (key.length > 1 && !Keys[key]) throw new Error(`no WebDriver key for ${key}`);
+    return Keys[key] ?? key;
 };
 
 // A function and its arguments as a WebDriver script, whose promise
@@ -80,11 +89,7 @@ class WebDriverPage {
         this.browser = browser;
         this.handle = handle;
         this.keyboard = {
-            press: async (key) =>
-                (await this.use())
-                    .actions()
-                    .sendKeys(Keys[key] ?? key)
-                    .perform(),
+            press: async (key) => (await this.use()).actions().sendKeys(keyOf(key)).perform(),
             type: async (text) => (await this.use()).actions().sendKeys(text).perform(),
         };
     }
