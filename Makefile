@@ -96,7 +96,7 @@ web-site:
 
 # The tree's JavaScript, which ESLint (eslint.config.mjs) and Prettier
 # (.prettierrc.json) check.
-JS_FILES = "web/**/*.{js,mjs,ts}" "bench/*.mjs" "tests/web/*.mjs" eslint.config.mjs
+JS_FILES = "web/**/*.{js,mjs,ts}" "bench/*.mjs" "tests/web/*.mjs" "tests/web/orca/*.mjs" eslint.config.mjs
 
 # The web edition's tests in each browser engine of ENGINES, side by side,
 # each one's output in one piece, after ESLint and Prettier have passed its
@@ -118,7 +118,7 @@ web-test: web-site
 # on two cores. A run that passes fewer tests than it meant to fails.
 PATH_ONLY ?=
 # Then the page with Orca reading it in the engine's browser
-# (tests/web/orca_page_test.sh), in `make web-test` only for now; it skips
+# (tests/web/orca/orca_page_test.sh), in `make web-test` only for now; it skips
 # (77), saying why, while the user's own Orca runs.
 ORCA_PAGE ?= yes
 web-test-webkit: UNDER = xvfb-run -a -s "-screen 0 1280x1024x24"
@@ -129,7 +129,7 @@ web-test-%:
 		ZARVEL_TALLY=$(CURDIR)/$(BUILD)/web-tally-$* ZARVEL_SITE=$(CURDIR)/$(BUILD)/web \
 		ZARVEL_PLACES=$(CURDIR)/tests/data/control_places.tsv $(UNDER) node --test --test-concurrency=1
 	node tests/web/tally.mjs $(BUILD)/web-tally-$*
-	$(if $(ORCA_PAGE),ZARVEL_SITE=$(CURDIR)/$(BUILD)/web tests/web/orca_page_test.sh $* || [ $$? -eq 77 ])
+	$(if $(ORCA_PAGE),ZARVEL_SITE=$(CURDIR)/$(BUILD)/web tests/web/orca/orca_page_test.sh $* || [ $$? -eq 77 ])
 
 # The Debian package: build/zarvel_<version>_<arch>.deb, built from the
 # release tarball of the last commit (dist) and debian/.

@@ -47,7 +47,7 @@ left_alone() {
     fi
 }
 left_alone "$work/runtime" "$src/tests/app/orca_reading_test.sh" "$zarvel"
-left_alone "$work/runtime" "$src/tests/web/orca_page_test.sh" chromium
+left_alone "$work/runtime" "$src/tests/web/orca/orca_page_test.sh" chromium
 left_alone "" "$src/tests/app/orca_reading_test.sh" "$zarvel"
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

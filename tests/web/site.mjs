@@ -116,6 +116,17 @@ export function servedForFile(options) {
     return served;
 }
 
+// A fresh origin serving the site, and a page of it; both go when the test ends.
+export async function visit(browser, t, host = {}) {
+    const site = await serve(process.env.ZARVEL_SITE, host);
+    const page = await open(browser, site.url);
+    t.after(async () => {
+        await page.close();
+        await site.stop();
+    });
+    return { site, page };
+}
+
 // A page of the site, loaded, with the core ready; test context `t` says
 // what of `screen` the engine leaves out (setScreen).
 export async function open(browser, url, screen = { width: 800, height: 620 }, t) {

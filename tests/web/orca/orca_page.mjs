@@ -5,8 +5,8 @@
 // «Раскинуть». Prints "ok - …", "not ok - …" or "skip - …" for each check
 // of what Orca spoke, by its record's SPEECH OUTPUT lines.
 import { readFile } from "node:fs/promises";
-import { launch, openWithStored, serve, text } from "./site.mjs";
-import { cannot, engine } from "./engine.mjs";
+import { launch, openWithStored, serve, text } from "../site.mjs";
+import { cannot, engine } from "../engine.mjs";
 
 const log = process.env.ORCA_LOG;
 const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));

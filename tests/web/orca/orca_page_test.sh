@@ -17,15 +17,15 @@ set -eu
 engine=$1
 here=$(realpath "$(dirname "$0")")
 if [ "${ORCA_TEST_INNER:-}" != 1 ]; then
-    ZARVEL_SITE=$(realpath "${ZARVEL_SITE:-$here/../../build/web}") ORCA_TEST_INNER=1 \
-        exec "$here/../session/when_no_other_orca.sh" "$here/../session/on_accessibility_bus.sh" "$0" "$engine"
+    ZARVEL_SITE=$(realpath "${ZARVEL_SITE:-$here/../../../build/web}") ORCA_TEST_INNER=1 \
+        exec "$here/../../session/when_no_other_orca.sh" "$here/../../session/on_accessibility_bus.sh" "$0" "$engine"
 fi
 work=$(mktemp -d)
 # Orca's own words in English, whatever the machine's language.
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config" LC_ALL=C.UTF-8
 mkdir -p "$HOME" "$XDG_CONFIG_HOME"
 # shellcheck source=tests/session/mark_and_end_processes.sh
-. "$here/../session/mark_and_end_processes.sh"
+. "$here/../../session/mark_and_end_processes.sh"
 trap 'end_marked >/dev/null || true; rm -rf "$work"' EXIT
 marked openbox >/dev/null 2>&1 &
 log="$work/orca.log"
