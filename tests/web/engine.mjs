@@ -28,6 +28,9 @@ const Cannot = {
         coarsePointer: "MiniBrowser under Xvfb has a mouse only, so no page sees the coarse pointer of a finger",
         scripting: "WebDriver cannot switch scripting off",
         throttle: "WebDriver cannot slow the CPU or the network: the app is held back by the server only",
+        earlyInput:
+            "WebKitWebDriver at times holds a command, a pointer's actions too, until the page has loaded: " +
+            "no input can be sure to reach a page before its app",
         narrowWindow:
             `MiniBrowser's windows are at least ${narrowestWindow} px wide: ` +
             "a narrower screen is a frame of its size in a wider window",
@@ -114,6 +117,11 @@ export function setScreen(page, screen, t) {
     if (width < narrowestWindow && !can(t, "narrowWindow")) return page.setFramedViewport(viewport, narrowestWindow);
     return page.setViewport(viewport);
 }
+
+// A click on a page that may still be loading: WebKitWebDriver's element
+// click waits until the page has loaded everything, so there the pointer
+// clicks.
+export const clickNow = (page, selector) => (page.pointerClick ? page.pointerClick(selector) : page.click(selector));
 
 // Selects all of a box's text, as a triple click does.
 export async function selectText(page, selector) {

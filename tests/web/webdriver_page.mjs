@@ -156,6 +156,13 @@ class WebDriverPage {
         await (await this.use()).wait(clicked, 5000, `${selector} never took a click in 5 s`);
     }
 
+    // A click by the pointer's actions, which, unlike WebDriver's element
+    // click, does not wait for the page to finish loading.
+    async pointerClick(selector) {
+        const target = await this.element(selector);
+        await this.browser.driver.actions().move({ origin: target }).click().perform();
+    }
+
     async tap(selector) {
         const target = await this.element(selector);
         const finger = new Pointer("finger", Pointer.Type.TOUCH);
