@@ -119,7 +119,7 @@ test("a click that waited past its patience is not taken, and the window says so
     const { page, release, done } = await arriving(t);
     t.after(done);
     await clickNow(page, FirstMenu);
-    await new Promise((resolve) => setTimeout(resolve, 2500));
+    await new Promise((resolve) => setTimeout(resolve, 5500));
     release();
     await attach(page);
     assert.equal(await expanded(page), "false");

@@ -67,10 +67,10 @@
     // browser's own and stay as they are. A click, a tap or a key that
     // commands something waits, the window showing that it is busy, and
     // the app acts on each when it is ready, in order, as if it had come
-    // then: the app is ready within a second even on a slow phone. One
-    // that waited longer than Patience is not taken (a menu or a deal
-    // seconds after the tap would surprise), and the window says so.
-    const Patience = 2000;
+    // then: the app is ready in about a second even on a slow phone. One
+    // that waited longer than Patience, on a line so slow that a menu or a
+    // deal coming then would surprise, is not taken, and the window says so.
+    const Patience = 5000;
     const held = [];
     const inWindow = (target) => target instanceof Node && document.getElementById("window").contains(target);
     const isText = (element) => element instanceof HTMLInputElement && element.type === "text";
