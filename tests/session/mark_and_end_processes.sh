@@ -2,8 +2,10 @@
 # with a mark in its environment, which whatever it starts inherits (a bus
 # daemon, a speech server that detaches); `end_marked` ends every process
 # with the mark, and fails naming those still running five seconds after.
+# The waits are found in $session when the caller names that folder, else
+# in the session folder beside the caller's own.
 # shellcheck source=tests/session/waits.sh
-. "$(dirname "$0")/../session/waits.sh"
+. "${session:-$(dirname "$0")/../session}/waits.sh"
 mark="ZARVEL_TEST_RUN=$$.$(date +%s%N)"
 marked() { env "$mark" "$@"; }
 marked_pids() {

@@ -24,8 +24,9 @@ work=$(mktemp -d)
 # Orca's own words in English, whatever the machine's language.
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config" LC_ALL=C.UTF-8
 mkdir -p "$HOME" "$XDG_CONFIG_HOME"
+session="$here/../../session"
 # shellcheck source=tests/session/mark_and_end_processes.sh
-. "$here/../../session/mark_and_end_processes.sh"
+. "$session/mark_and_end_processes.sh"
 trap 'end_marked >/dev/null || true; rm -rf "$work"' EXIT
 marked openbox >/dev/null 2>&1 &
 log="$work/orca.log"
