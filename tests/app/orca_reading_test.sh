@@ -33,7 +33,7 @@ fail() {
 marked openbox >/dev/null 2>&1 &
 log="$work/orca.log"
 marked orca --disable braille --debug-file="$log" >/dev/null 2>&1 &
-within 30 orca_listening || fail "Orca did not listen to the accessibility bus within 30 seconds"
+within 60 orca_listening || fail "Orca did not listen to the accessibility bus within 60 seconds"
 
 # Marked through env, which becomes the program: $! is the program's pid.
 env "$mark" "$zarvel" >"$work/zarvel.out" 2>&1 &
@@ -42,8 +42,8 @@ window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Zarvel$' | head
 [ -n "$window" ] || fail "no window named Zarvel was shown within a minute; the program said: $(cat "$work/zarvel.out")"
 # The window manager may still be starting on a busy machine: until it
 # manages the screen, it refuses to activate a window.
-within 30 timeout 10 xdotool windowactivate --sync "$window" 2>/dev/null ||
-    fail "the window manager did not make the window active within 30 seconds"
+within 60 timeout 10 xdotool windowactivate --sync "$window" 2>/dev/null ||
+    fail "the window manager did not make the window active within 60 seconds"
 sleep 2
 keys() { xdotool key --delay 400 "$@"; sleep 0.5; }
 # F10 opens «Гадание»; Down goes to «Девушки», Right opens «На 4 короля»

@@ -32,10 +32,10 @@ marked openbox >/dev/null 2>&1 &
 log="$work/orca.log"
 : >"$log"
 marked orca --disable braille --debug-file="$log" >/dev/null 2>&1 &
-if within 30 orca_listening; then
+if within 60 orca_listening; then
     marked env ORCA_LOG="$log" ZARVEL_ENGINE="$engine" node "$here/orca_page.mjs" >"$work/checks" 2>&1 || true
 else
-    echo "not ok - Orca did not listen to the accessibility bus within 30 seconds" >"$work/checks"
+    echo "not ok - Orca did not listen to the accessibility bus within 60 seconds" >"$work/checks"
 fi
 left=$(end_marked || true)
 [ -z "${ORCA_TEST_LOG:-}" ] || cp "$log" "$ORCA_TEST_LOG"
