@@ -28,9 +28,6 @@ const Cannot = {
         coarsePointer: "MiniBrowser under Xvfb has a mouse only, so no page sees the coarse pointer of a finger",
         scripting: "WebDriver cannot switch scripting off",
         throttle: "WebDriver cannot slow the CPU or the network: the app is held back by the server only",
-        earlyInput:
-            "WebKitWebDriver at times holds a command, a pointer's actions too, until the page has loaded: " +
-            "no input can be sure to reach a page before its app",
         narrowWindow:
             `MiniBrowser's windows are at least ${narrowestWindow} px wide: ` +
             "a narrower screen is a frame of its size in a wider window",
@@ -84,12 +81,12 @@ const FirefoxPhone = {
 // The engine's browser; `phone`: as on a phone, where the engine's driver
 // can make it so without touch emulation; `screenReader`: in a window of
 // the display, its accessibility tree on the session's accessibility bus
-// for a screen reader (WebKit's MiniBrowser always has both); `eager`:
-// WebDriver's commands wait for a page's document only, not for all it
-// loads (puppeteer's never wait); `more`: puppeteer's own launch options,
-// for Chromium.
-export function launch({ phone = false, screenReader = false, eager = false, ...more } = {}) {
-    if (engine === "webkit") return launchWebKit({ eager });
+// for a screen reader (WebKit's MiniBrowser always has both); `early`:
+// WebDriver's commands wait for no page to load, so that input reaches a
+// page that is still loading (puppeteer's never wait); `more`: puppeteer's
+// own launch options, for Chromium.
+export function launch({ phone = false, screenReader = false, early = false, ...more } = {}) {
+    if (engine === "webkit") return launchWebKit({ early });
     if (engine === "firefox")
         return puppeteer.launch({
             browser: "firefox",

@@ -49,7 +49,10 @@ const freePort = () =>
         });
     });
 
-export async function launchWebKit({ eager = false } = {}) {
+// `early`: no command waits for a page to load. With the "eager" strategy
+// WebKitWebDriver still holds a command sent after the document is parsed
+// until the page has loaded everything.
+export async function launchWebKit({ early = false } = {}) {
     if (!MiniBrowser)
         throw new Error("no /usr/lib/*/webkit2gtk-4.1/MiniBrowser: scripts/install-deps web-test installs it");
     const port = await freePort();
@@ -57,7 +60,7 @@ export async function launchWebKit({ eager = false } = {}) {
     const capabilities = new Capabilities();
     capabilities.set("browserName", "MiniBrowser");
     capabilities.set("webkitgtk:browserOptions", { binary: MiniBrowser, args: ["--automation"] });
-    if (eager) capabilities.set("pageLoadStrategy", "eager");
+    if (early) capabilities.set("pageLoadStrategy", "none");
     let driver;
     for (let tries = 0; !driver; ++tries) {
         try {
