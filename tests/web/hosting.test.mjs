@@ -182,6 +182,23 @@ test("the window is drawn before the page asks for any file of its own", async (
     assert.ok(fetched.some(([name]) => name.endsWith("/app.js")));
 });
 
+// On a slow line every byte counts: WebKit downloads a file preloaded for
+// a script's fetch a second time when the script fetches it.
+test.path("no file of the page is downloaded twice", async (t) => {
+    const { page } = await visit(t);
+    const downloaded = await page.evaluate(() =>
+        performance
+            .getEntriesByType("resource")
+            .filter((e) => e.transferSize > 0)
+            .map((e) => e.name),
+    );
+    assert.ok(downloaded.some((name) => name.endsWith("/zarvel.wasm")));
+    assert.deepEqual(
+        downloaded.filter((name, i) => downloaded.indexOf(name) !== i),
+        [],
+    );
+});
+
 test("make web's server sends the site's headers and types, and no browser shows the site in a frame", async () => {
     const server = spawn(join(source, "scripts/serve-web"), [root, "0"]);
     // The address, however the server's output comes in pieces.

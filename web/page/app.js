@@ -6,9 +6,26 @@ import { MenuBar } from "./menu_bar.js";
 import { PageControls, wellFormed } from "./page_controls.js";
 import { NamesStorage } from "./names_storage.js";
 
+// The core, compiled as its WebAssembly streams in, from the response
+// start.js asked for with the modules; a host that serves it with another
+// type gets it compiled once it is all there.
+const compile = (response, imports) =>
+    WebAssembly.instantiateStreaming(response.clone(), imports).catch(() =>
+        response.arrayBuffer().then((bytes) => WebAssembly.instantiate(bytes, imports)),
+    );
+const asked = new CustomEvent("zarvel-wasm", { detail: {} });
+window.dispatchEvent(asked);
+const load = () =>
+    new Promise((resolve, reject) => {
+        const instantiateWasm = (imports, done) => {
+            asked.detail.response.then((response) => compile(response, imports)).then((r) => done(r.instance), reject);
+            return {};
+        };
+        createZarvel({ instantiateWasm }).then(resolve, reject);
+    });
 let core;
 try {
-    core = await createZarvel();
+    core = await load();
 } catch (error) {
     window.dispatchEvent(new Event("zarvel-failed")); // start.js finds out why and says so
     throw error;

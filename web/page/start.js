@@ -160,21 +160,27 @@
     // The window is in the page itself: it is drawn first, and the app is
     // asked for once the browser says it is on the screen, every file it
     // needs at once, so that none waits for the one that names it: the
-    // modules, and the WebAssembly as the core's glue fetches it, for the
-    // glue to find. A frame may be run before anything is shown, so frames
-    // are counted only where the browser does not tell; a hidden tab, which
-    // draws nothing, loads at once, and no page waits more than a second.
-    // The manifest too: a browser asks for it as soon as it sees it.
+    // modules, and the WebAssembly, whose response the app takes from here
+    // ("zarvel-wasm"). A fetch of its own, not a preload: WebKit downloads
+    // a preloaded fetch again when a script fetches it. A frame may be run
+    // before anything is shown, so frames are counted only where the
+    // browser does not tell; a hidden tab, which draws nothing, loads at
+    // once, and no page waits more than a second. The manifest too: a
+    // browser asks for it as soon as it sees it.
     const link = (attributes) => Object.assign(document.createElement("link"), attributes);
-    const needed = files.map((file) =>
-        file.endsWith(".wasm")
-            ? link({ rel: "preload", as: "fetch", crossOrigin: "anonymous", href: new URL(file, here).href })
-            : link({ rel: "modulepreload", href: new URL(file, here).href }),
-    );
+    const modules = files
+        .filter((file) => !file.endsWith(".wasm"))
+        .map((file) => link({ rel: "modulepreload", href: new URL(file, here).href }));
     const manifest = link({ rel: "manifest", href: new URL("manifest.webmanifest", here).href });
+    let wasm;
+    window.addEventListener("zarvel-wasm", (event) => {
+        event.detail.response = wasm;
+    });
     const load = () => {
         if (app.isConnected) return;
-        document.head.append.apply(document.head, needed.concat(manifest, app));
+        const file = files.filter((name) => name.endsWith(".wasm"))[0];
+        wasm = fetch(new URL(file, here).href, { credentials: "same-origin" });
+        document.head.append.apply(document.head, modules.concat(manifest, app));
     };
     if (document.visibilityState === "hidden") load();
     else if ((PerformanceObserver.supportedEntryTypes || []).includes("paint")) {

@@ -95,4 +95,10 @@ export interface ZarvelModule {
     readonly form1Caption: string;
 }
 
-export default function createZarvel(options?: { wasmBinary?: ArrayBuffer | Uint8Array }): Promise<ZarvelModule>;
+// The glue's options the page and the tests use: the module's bytes, or a
+// function that instantiates it with the glue's imports, hands the
+// instance to `done` and returns {} (the glue then waits for `done`).
+export default function createZarvel(options?: {
+    wasmBinary?: ArrayBuffer | Uint8Array;
+    instantiateWasm?: (imports: WebAssembly.Imports, done: (instance: WebAssembly.Instance) => void) => object;
+}): Promise<ZarvelModule>;
