@@ -168,8 +168,10 @@
     // once, and no page waits more than a second. The manifest too: a
     // browser asks for it as soon as it sees it.
     const link = (attributes) => Object.assign(document.createElement("link"), attributes);
+    // Not the app itself, which its script asks for at the same moment:
+    // WebKit at times downloads a module preloaded so late a second time.
     const modules = files
-        .filter((file) => !file.endsWith(".wasm"))
+        .filter((file) => !file.endsWith(".wasm") && file !== "app.js")
         .map((file) => link({ rel: "modulepreload", href: new URL(file, here).href }));
     const manifest = link({ rel: "manifest", href: new URL("manifest.webmanifest", here).href });
     let wasm;
